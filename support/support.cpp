@@ -1,0 +1,378 @@
+#include "support.hpp"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace support {
+
+namespace {
+
+constexpr std::size_t read_chunk = 1 << 16;
+
+bool is_digit(int c) { return c >= '0' && c <= '9'; }
+bool is_hex_digit(int c) {
+    return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+int lower(int c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
+
+// Appends byte c to text as it should appear inside a quoted message.
+void append_visible(std::string& text, int c) {
+    if (c >= 0x20 && c < 0x7f && c != '\\') {
+        text += static_cast<char>(c);
+    } else {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned>(c));
+        text += hex;
+    }
+}
+
+void write_all(int fd, const char* data, std::size_t len, int& error) {
+    while (len > 0 && error == 0) {
+        ssize_t n = ::write(fd, data, len);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+        } else {
+            data += n;
+            len -= static_cast<std::size_t>(n);
+        }
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- Reader
+
+Reader::Reader(int fd) : fd_(fd), storage_(read_chunk), buf_(storage_.data()) {}
+
+Reader::Reader(std::string_view text) : buf_(text.data()), end_(text.size()) {}
+
+void Reader::set_before_wait(void (*hook)(void*), void* context) {
+    before_wait_ = hook;
+    before_wait_context_ = context;
+}
+
+bool Reader::refill() {
+    if (fd_ < 0) return false;
+    if (before_wait_) before_wait_(before_wait_context_);
+    base_ += end_;
+    pos_ = end_ = 0;
+    for (;;) {
+        ssize_t n = ::read(fd_, storage_.data(), storage_.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            fd_ = -1;  // end of input (a read error counts as its end)
+            return false;
+        }
+        end_ = static_cast<std::size_t>(n);
+        return true;
+    }
+}
+
+void Reader::skip_space() {
+    while (is_space(peek())) ++pos_;
+}
+
+Status Reader::read_int(int& value) {
+    skip_space();
+    int c = peek();
+    if (c < 0) return Status::end_of_input;
+    bool negative = false;
+    last_token_.clear();
+    if (c == '-' || c == '+') {
+        negative = c == '-';
+        last_token_ += static_cast<char>(c);
+        ++pos_;
+        c = peek();
+    }
+    if (!is_digit(c)) return Status::invalid;
+    // The magnitude saturates just above the largest one that fits, so any
+    // number of digits can be read.
+    constexpr std::uint64_t cap = std::uint64_t{1} << 32;
+    std::uint64_t magnitude = 0;
+    std::size_t digits = 0;
+    char text[32];
+    while (is_digit(c)) {
+        if (digits < sizeof text) text[digits] = static_cast<char>(c);
+        ++digits;
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
+        if (magnitude > cap) magnitude = cap;
+        ++pos_;
+        c = peek();
+    }
+    constexpr std::uint64_t max_int = 2147483647;
+    if (magnitude > max_int + (negative ? 1 : 0)) {
+        last_token_.append(text, digits < sizeof text ? digits : sizeof text);
+        if (digits > sizeof text) last_token_ += "...";
+        return negative ? Status::too_small : Status::too_large;
+    }
+    // Negation in the unsigned domain, then a modular conversion: exact for
+    // every value from -2^31 to 2^31 - 1.
+    std::uint32_t bits = static_cast<std::uint32_t>(magnitude);
+    if (negative) bits = 0u - bits;
+    value = static_cast<int>(bits);
+    return Status::ok;
+}
+
+Status Reader::read_char(char& value) {
+    int c = get();
+    if (c < 0) return Status::end_of_input;
+    value = static_cast<char>(c);
+    return Status::ok;
+}
+
+Status Reader::read_word(std::string& word) {
+    word.clear();
+    skip_space();
+    if (peek() < 0) return Status::end_of_input;
+    for (;;) {
+        // Copy whole runs from the buffer at once.
+        std::size_t start = pos_;
+        while (pos_ < end_ && !is_space(static_cast<unsigned char>(buf_[pos_]))) ++pos_;
+        word.append(buf_ + start, pos_ - start);
+        if (pos_ < end_ || peek() < 0 || is_space(peek())) return Status::ok;
+    }
+}
+
+// Collects the characters of a real number the way glibc's scanf does (it
+// accepts a character only where it can still continue a number, looking one
+// character ahead), then converts what it collected with strtof. The
+// conversion succeeds when strtof uses at least one character of it.
+Status Reader::read_float(float& value) {
+    skip_space();
+    int c = peek();
+    if (c < 0) return Status::end_of_input;
+    std::string& text = last_token_;
+    text.clear();
+    auto take = [&] {
+        text += static_cast<char>(c);
+        ++pos_;
+        c = peek();
+    };
+    // Takes the letters of word (lower case) in any case, or fails.
+    auto take_word = [&](const char* word) {
+        for (; *word != '\0'; ++word) {
+            if (lower(c) != *word) return false;
+            take();
+        }
+        return true;
+    };
+
+    bool got_sign = false;
+    if (c == '-' || c == '+') {
+        take();
+        got_sign = true;
+        if (c < 0) return Status::invalid;
+    }
+    if (lower(c) == 'n') {
+        if (!take_word("nan")) return Status::invalid;
+    } else if (lower(c) == 'i') {
+        if (!take_word("inf")) return Status::invalid;
+        if (lower(c) == 'i' && !take_word("inity")) return Status::invalid;
+    } else {
+        bool hex = false;
+        bool got_digit = false;
+        bool got_dot = false;
+        bool got_e = false;
+        int exp_char = 'e';
+        if (c == '0') {
+            take();
+            if (lower(c) == 'x') {
+                take();
+                hex = true;
+                exp_char = 'p';
+            } else {
+                got_digit = true;
+            }
+        }
+        for (;;) {
+            if (is_digit(c) || (hex && !got_e && is_hex_digit(c))) {
+                got_digit = true;
+            } else if (got_e && lower(text.back()) == exp_char && (c == '-' || c == '+')) {
+                // a sign right after the exponent letter
+            } else if (got_digit && !got_e && lower(c) == exp_char) {
+                got_e = got_dot = true;
+            } else if (!got_dot && c == '.') {
+                got_dot = true;
+            } else {
+                break;
+            }
+            take();
+        }
+        // Nothing but a sign, or a hexadecimal prefix with nothing after it.
+        const std::size_t sign = got_sign ? 1 : 0;
+        if (text.size() == sign || (hex && text.size() == 2 + sign)) return Status::invalid;
+    }
+    char* used = nullptr;
+    float result = std::strtof(text.c_str(), &used);
+    if (used == text.c_str()) return Status::invalid;
+    value = result;
+    return Status::ok;
+}
+
+std::string Reader::describe_next(std::size_t limit) {
+    std::string text;
+    std::size_t count = 0;
+    for (int c = peek(); c >= 0 && !is_space(c); c = peek()) {
+        if (count == limit) {
+            text += "...";
+            break;
+        }
+        append_visible(text, c);
+        ++count;
+        ++pos_;
+    }
+    return text;
+}
+
+// ---------------------------------------------------------------- Writer
+
+Writer::Writer(int fd) : fd_(fd), terminal_(::isatty(fd) == 1), buf_(new char[capacity]) {}
+
+Writer::~Writer() { delete[] buf_; }
+
+void Writer::put(std::string_view text) {
+    while (!text.empty()) {
+        if (len_ == capacity) flush();
+        std::size_t n = std::min(text.size(), capacity - len_);
+        std::memcpy(buf_ + len_, text.data(), n);
+        len_ += n;
+        text.remove_prefix(n);
+    }
+}
+
+void Writer::put_int(long long value) {
+    char text[24];
+    auto result = std::to_chars(text, text + sizeof text, value);
+    put(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
+}
+
+void Writer::put_real(const char* format, double value) {
+    char text[128];
+    int n = std::snprintf(text, sizeof text, format, value);
+    if (n < 0) return;
+    if (static_cast<std::size_t>(n) < sizeof text) {
+        put(std::string_view(text, static_cast<std::size_t>(n)));
+        return;
+    }
+    std::string long_text(static_cast<std::size_t>(n) + 1, '\0');
+    std::snprintf(long_text.data(), long_text.size(), format, value);
+    long_text.pop_back();
+    put(long_text);
+}
+
+bool Writer::flush() {
+    write_all(fd_, buf_, len_, error_);
+    len_ = 0;
+    return error_ == 0;
+}
+
+// ---------------------------------------------------------------- Program
+
+#ifndef MINITOOLS_VERSION
+#define MINITOOLS_VERSION "0"
+#endif
+
+Program::Program(const char* name, int argc, char** argv, std::string_view help)
+    : in(STDIN_FILENO), out(STDOUT_FILENO), name_(name) {
+    if (argc == 2) {
+        std::string_view option = argv[1];
+        if (option == "--help" || option == "--version") {
+            if (option == "--help") {
+                out.put(help);
+            } else {
+                out.put(name);
+                out.put(" (minitools) " MINITOOLS_VERSION "\n");
+            }
+            std::exit(finish());
+        }
+    }
+    // On a terminal, show what was printed before waiting for more input.
+    if (out.is_terminal()) {
+        in.set_before_wait([](void* writer) { static_cast<Writer*>(writer)->flush(); }, &out);
+    }
+}
+
+void Program::fail(std::string_view message) {
+    out.flush();
+    std::string line = name_;
+    line += ": ";
+    line += message;
+    line += '\n';
+    int error = 0;
+    write_all(STDERR_FILENO, line.data(), line.size(), error);
+    std::exit(exit_failure);
+}
+
+void Program::fail_read(Status status, std::string_view expected, std::string_view what,
+                        long long index, long long count, const std::string& consumed) {
+    std::string message(what);
+    if (index > 0) {
+        message += ' ' + std::to_string(index);
+        if (count > 0) message += " of " + std::to_string(count);
+    }
+    message += ": ";
+    switch (status) {
+    case Status::too_large:
+        message += "integer '" + consumed + "' is too large (the largest is 2147483647)";
+        break;
+    case Status::too_small:
+        message += "integer '" + consumed + "' is too small (the smallest is -2147483648)";
+        break;
+    case Status::end_of_input:
+        message += "expected " + std::string(expected) + ", found end of input";
+        break;
+    default: {
+        std::string found;
+        for (char c : consumed) append_visible(found, static_cast<unsigned char>(c));
+        found += in.describe_next();
+        message += "expected " + std::string(expected) + ", found '" + found + "'";
+        break;
+    }
+    }
+    fail(message);
+}
+
+int Program::read_int(std::string_view what, long long index, long long count) {
+    int value = 0;
+    Status status = in.read_int(value);
+    if (status != Status::ok) fail_read(status, "an integer", what, index, count, in.last_token());
+    return value;
+}
+
+char Program::read_char(std::string_view what, long long index, long long count) {
+    char value = 0;
+    Status status = in.read_char(value);
+    if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
+    return value;
+}
+
+void Program::read_word(std::string& word, std::string_view what, long long index,
+                        long long count) {
+    Status status = in.read_word(word);
+    if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
+}
+
+float Program::read_float(std::string_view what, long long index, long long count) {
+    float value = 0;
+    Status status = in.read_float(value);
+    if (status != Status::ok) fail_read(status, "a real number", what, index, count, in.last_token());
+    return value;
+}
+
+int Program::finish() {
+    out.flush();
+    int error = out.error();
+    if (error == 0 && ::close(STDOUT_FILENO) != 0 && errno != EBADF) error = errno;
+    if (error == 0) return exit_ok;
+    std::string message = std::string(name_) + ": write error: " + std::strerror(error) + '\n';
+    int ignored = 0;
+    write_all(STDERR_FILENO, message.data(), message.size(), ignored);
+    return exit_failure;
+}
+
+}  // namespace support

@@ -1,0 +1,164 @@
+// Support shared by every program of the suite: strict reading of standard
+// input with scanf-compatible conversions, one way to report bad input,
+// buffered and checked standard output, and the --help/--version options.
+//
+// Nothing here knows about any particular program.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace support {
+
+// Exit statuses, named once for the whole suite.
+inline constexpr int exit_ok = 0;
+inline constexpr int exit_failure = 1;  // bad input or a failed write
+
+// The outcome of one conversion.
+enum class Status {
+    ok,
+    end_of_input,  // nothing left to convert
+    invalid,       // the text at the current position does not convert
+    too_small,     // %d: below the 32-bit range
+    too_large,     // %d: above the 32-bit range
+};
+
+// Reads bytes from a file descriptor or from a fixed piece of memory and
+// converts them exactly as the C library's scanf does in the C locale:
+// the same values, and the same characters consumed on success.
+class Reader {
+public:
+    explicit Reader(int fd);
+    explicit Reader(std::string_view text);  // for tests: no descriptor
+
+    // Called before the reader blocks waiting for more input (used to
+    // flush pending output when standard output is a terminal).
+    void set_before_wait(void (*hook)(void*), void* context);
+
+    // The byte at the current position, or -1 at the end of input.
+    int peek() {
+        if (pos_ == end_ && !refill()) return -1;
+        return static_cast<unsigned char>(buf_[pos_]);
+    }
+    // Takes the byte at the current position; -1 at the end of input.
+    int get() {
+        int c = peek();
+        if (c >= 0) ++pos_;
+        return c;
+    }
+
+    // A blank or "\n" directive: consumes any amount of whitespace.
+    void skip_space();
+    // "%d": leading whitespace skipped, then an optionally signed decimal.
+    Status read_int(int& value);
+    // "%c": the next byte, whatever it is.
+    Status read_char(char& value);
+    // "%s": leading whitespace skipped, then a run of non-whitespace bytes,
+    // appended to word (which is cleared first).
+    Status read_word(std::string& word);
+    // "%f": leading whitespace skipped, then anything strtof accepts the way
+    // scanf collects it (sign, decimal or hexadecimal, inf, infinity, nan).
+    Status read_float(float& value);
+
+    // Bytes consumed so far (used by tests to compare positions).
+    std::size_t consumed() const { return base_ + pos_; }
+
+    // Up to limit bytes of the token at the current position, for messages:
+    // printable ASCII as is, other bytes as \xNN.
+    std::string describe_next(std::size_t limit = 24);
+
+    // What a failed or out-of-range conversion had consumed (a sign, the
+    // digits of a number that does not fit, a partial real number).
+    const std::string& last_token() const { return last_token_; }
+
+private:
+    bool refill();
+
+    int fd_ = -1;
+    std::vector<char> storage_;
+    const char* buf_ = nullptr;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    std::size_t base_ = 0;  // bytes dropped from the buffer before buf_[0]
+    void (*before_wait_)(void*) = nullptr;
+    void* before_wait_context_ = nullptr;
+    std::string last_token_;
+};
+
+// Whitespace in the C locale, as isspace() sees it.
+inline bool is_space(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Buffered standard output. Nothing is written until the buffer fills or
+// the program finishes; a failed write is remembered and reported once.
+class Writer {
+public:
+    explicit Writer(int fd);
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+    ~Writer();
+
+    void put(char c) {
+        if (len_ == capacity) flush();
+        buf_[len_++] = c;
+    }
+    void put(std::string_view text);
+    void put_int(long long value);
+    // One printf conversion of a double, e.g. format "%.4f".
+    void put_real(const char* format, double value);
+
+    // Writes out what is buffered; false if a write has failed.
+    bool flush();
+    int error() const { return error_; }  // errno of the first failed write
+    bool is_terminal() const { return terminal_; }
+
+private:
+    static constexpr std::size_t capacity = 1 << 16;
+    int fd_;
+    bool terminal_;
+    int error_ = 0;
+    std::size_t len_ = 0;
+    char* buf_;
+};
+
+// What one program needs at run time: its name, standard input and output,
+// and the single way to fail.
+class Program {
+public:
+    // Handles --help and --version when one of them is the only argument
+    // (prints and exits 0); every other argument is ignored.
+    Program(const char* name, int argc, char** argv, std::string_view help);
+
+    Reader in;
+    Writer out;
+
+    // Reports "name: message" on standard error after flushing what was
+    // already printed, and exits with status 1.
+    [[noreturn]] void fail(std::string_view message);
+
+    // Each conversion either succeeds or ends the program with a message
+    // that names what was being read ("element 4 of 5") and what was found.
+    // index and count are added to the name when index > 0.
+    int read_int(std::string_view what, long long index = 0, long long count = 0);
+    char read_char(std::string_view what, long long index = 0, long long count = 0);
+    void read_word(std::string& word, std::string_view what, long long index = 0,
+                   long long count = 0);
+    float read_float(std::string_view what, long long index = 0, long long count = 0);
+
+    // Flushes standard output and returns the exit status: 0, or 1 with
+    // "name: write error: ..." when anything could not be written.
+    int finish();
+
+    const char* name() const { return name_; }
+
+private:
+    [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what,
+                                long long index, long long count, const std::string& found);
+    const char* name_;
+};
+
+}  // namespace support

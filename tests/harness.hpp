@@ -1,0 +1,38 @@
+// Runs a built program on a given standard input and captures what it does.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace minitools {
+
+struct Result {
+    std::string out;
+    std::string err;
+    int status = -1;  // exit status, or -1 when killed by a signal
+    int signal = 0;   // the signal that ended it, if any
+};
+
+struct RunOptions {
+    std::vector<std::string> args;
+    std::string stdout_path;  // empty: captured into Result::out
+};
+
+Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
+
+// One end-to-end case: input, expected output (byte for byte) and status.
+// A case with status 1 also expects one line on standard error that starts
+// with the program's name; a case with status 0 expects nothing there.
+struct Case {
+    std::string_view name;
+    std::string_view input;
+    std::string_view out;
+    int status = 0;
+    std::string_view err_has = {};  // a piece the diagnostic must contain
+};
+
+void expect_case(std::string_view program, const Case& c);
+void expect_cases(std::string_view program, const std::vector<Case>& cases);
+
+}  // namespace minitools

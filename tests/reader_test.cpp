@@ -1,0 +1,177 @@
+// Show that the reader converts exactly as the C library's sscanf does: the
+// same values and the same position after every successful conversion, and
+// a failure wherever sscanf fails.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "support.hpp"
+
+namespace {
+
+using support::Reader;
+using support::Status;
+
+// Pieces that random inputs are built from: numbers of every shape, words,
+// the characters a real number can be made of, and whitespace of every kind.
+const char* const pieces[] = {
+    "0", "7", "42", "-5", "+9", "007", "2147483647", "2147483648", "-2147483648",
+    "-2147483649", "99999999999999999999", "000000000000000000000012", "-", "+", "1e",
+    "1e+", "1E5", "1e-3", ".5", "5.", ".", "1.5.3", "0x", "0x1p3", "0X.8P-1", "0x1e+3", "0xg",
+    "nan", "NaN", "-nan", "nan(1)", "inf", "-Inf", "infinity", "INFINITx", "infin", "in",
+    "abc", "x", "e5", "p", "_", "\xc3\xa9", "\x7f", "3.4028236e38", "1e-46", "-0", "-0.0",
+    " ", "  ", "\t", "\n", "\r\n", "\v", "\f",
+};
+
+std::string random_text(std::mt19937& rng) {
+    std::uniform_int_distribution<int> count(0, 8);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    std::string text;
+    for (int i = count(rng); i > 0; --i) text += pieces[pick(rng)];
+    return text;
+}
+
+bool out_of_int_range(const char* token) {
+    errno = 0;
+    long long value = std::strtoll(token, nullptr, 10);
+    return errno == ERANGE || value > 2147483647LL || value < -2147483648LL;
+}
+
+// Applies one conversion with both sscanf and the reader at the same place;
+// returns false when the sequence cannot go on (a conversion failed).
+bool compare_one(const std::string& text, Reader& reader, char kind) {
+    const char* at = text.c_str() + reader.consumed();
+    SCOPED_TRACE(testing::Message() << "conversion %" << kind << " on '" << text << "' at "
+                                    << reader.consumed());
+    int used = -1;
+    switch (kind) {
+    case ' ': {
+        std::sscanf(at, " %n", &used);
+        reader.skip_space();
+        EXPECT_EQ(reader.consumed(), static_cast<std::size_t>(at - text.c_str() + used));
+        return true;
+    }
+    case 'd': {
+        int expected = 0, actual = 0;
+        int r = std::sscanf(at, "%d%n", &expected, &used);
+        Status status = reader.read_int(actual);
+        if (r != 1) {
+            EXPECT_NE(status, Status::ok);
+            return false;
+        }
+        std::string token(at, static_cast<std::size_t>(used));
+        if (out_of_int_range(token.c_str())) {
+            EXPECT_TRUE(status == Status::too_large || status == Status::too_small);
+            return false;
+        }
+        EXPECT_EQ(status, Status::ok);
+        EXPECT_EQ(actual, expected);
+        break;
+    }
+    case 'c': {
+        char expected = 0, actual = 0;
+        int r = std::sscanf(at, "%c%n", &expected, &used);
+        Status status = reader.read_char(actual);
+        if (r != 1) {
+            EXPECT_NE(status, Status::ok);
+            return false;
+        }
+        EXPECT_EQ(status, Status::ok);
+        EXPECT_EQ(actual, expected);
+        break;
+    }
+    case 's': {
+        std::string expected(text.size() + 1, '\0'), actual;
+        int r = std::sscanf(at, "%s%n", expected.data(), &used);
+        Status status = reader.read_word(actual);
+        if (r != 1) {
+            EXPECT_NE(status, Status::ok);
+            return false;
+        }
+        EXPECT_EQ(status, Status::ok);
+        EXPECT_EQ(actual, expected.c_str());
+        break;
+    }
+    case 'f': {
+        float expected = 0, actual = 0;
+        int r = std::sscanf(at, "%f%n", &expected, &used);
+        Status status = reader.read_float(actual);
+        if (r != 1) {
+            EXPECT_NE(status, Status::ok);
+            return false;
+        }
+        EXPECT_EQ(status, Status::ok);
+        std::uint32_t expected_bits, actual_bits;
+        std::memcpy(&expected_bits, &expected, 4);
+        std::memcpy(&actual_bits, &actual, 4);
+        EXPECT_EQ(actual_bits, expected_bits) << expected << " vs " << actual;
+        break;
+    }
+    }
+    EXPECT_EQ(reader.consumed(), static_cast<std::size_t>(at - text.c_str() + used));
+    return !testing::Test::HasFailure();
+}
+
+TEST(Reader, MatchesSscanfOnGeneratedInput) {
+    std::mt19937 rng(20261208);
+    const char kinds[] = {'d', 'd', 'f', 'f', 's', 'c', ' '};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(kinds) - 1);
+    for (int round = 0; round < 20000 && !testing::Test::HasFailure(); ++round) {
+        std::string text = random_text(rng);
+        Reader reader{std::string_view(text)};
+        for (int step = 0; step < 6; ++step) {
+            if (!compare_one(text, reader, kinds[pick(rng)])) break;
+        }
+    }
+}
+
+// Show the statuses a program turns into messages.
+TEST(Reader, ReportsEndOfInputRangeAndMalformedNumbers) {
+    struct Row {
+        const char* text;
+        Status status;
+    } rows[] = {
+        {"", Status::end_of_input},          {"   \n", Status::end_of_input},
+        {"abc", Status::invalid},            {"-", Status::invalid},
+        {"+x", Status::invalid},             {"2147483648", Status::too_large},
+        {"-2147483649", Status::too_small},  {"123456789012345678901234567890", Status::too_large},
+        {"-2147483648", Status::ok},         {"0000000000002147483647", Status::ok},
+    };
+    for (const Row& row : rows) {
+        Reader reader{std::string_view(row.text)};
+        int value = 0;
+        EXPECT_EQ(reader.read_int(value), row.status) << "'" << row.text << "'";
+    }
+}
+
+TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
+    // A word and a number far longer than one read from the descriptor.
+    std::string word(200000, 'w');
+    std::string text = "  " + word + " " + std::string(100000, '0') + "17 x";
+    FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fflush(file);
+    std::rewind(file);
+    Reader reader(fileno(file));
+    std::string got;
+    int value = 0;
+    char c = 0;
+    EXPECT_EQ(reader.read_word(got), Status::ok);
+    EXPECT_EQ(got, word);
+    EXPECT_EQ(reader.read_int(value), Status::ok);
+    EXPECT_EQ(value, 17);
+    EXPECT_EQ(reader.read_char(c), Status::ok);
+    EXPECT_EQ(c, ' ');
+    EXPECT_EQ(reader.read_word(got), Status::ok);
+    EXPECT_EQ(got, "x");
+    EXPECT_EQ(reader.read_word(got), Status::end_of_input);
+    std::fclose(file);
+}
+
+}  // namespace
