@@ -78,4 +78,69 @@ TEST(Modecull, AgreesWithTheLiteralProcedure) {
     }
 }
 
+TEST(Pivotseek, ExamplesAndEdgeCases) {
+    const std::string rotated = "15\n10 11 12 13 14 15 16 17 18 19 20 21 1 2 3\n";
+    struct Row {
+        const char* key;
+        const char* out;
+    } rows[] = {
+        {"2", "pos=13"}, {"3", "pos=14"},   {"5", "NOT FOUND"}, {"10", "pos=0"},
+        {"11", "pos=1"}, {"15", "pos=5"},   {"1", "mid=12"},    {"0", "NOT FOUND"},
+        {"22", "NOT FOUND"}, {"21", "pos=11"},
+    };
+    for (const Row& row : rows) {
+        std::string input = rotated + row.key;
+        minitools::expect_case("pivotseek", {row.key, input, row.out});
+    }
+    expect_cases("pivotseek", {
+        {"empty array reads the key", "0 5", "NOT FOUND"},
+        {"one element equal to the key", "1 7 7", "mid=0"},
+        {"one element, other key", "1 7 8", "NOT FOUND"},
+        {"ascending input is one run", "5 1 3 5 7 9 7", "pos=3"},
+        {"ascending input, smallest key", "5 1 3 5 7 9 1", "mid=0"},
+        {"ascending input, absent key", "5 1 3 5 7 9 4", "NOT FOUND"},
+        {"short rotation, right run", "5 4 5 1 2 3 2", "pos=3"},
+        {"short rotation, left run", "5 4 5 1 2 3 5", "pos=1"},
+        {"only the first descent counts", "6 5 6 1 9 2 3 9", "NOT FOUND"},
+        {"extreme values", "3 2147483647 -2147483648 0 2147483647", "pos=0"},
+    });
+}
+
+TEST(Pivotseek, BadInput) {
+    expect_cases("pivotseek", {
+        {"missing key", "3 1 2 3", "", 1, "key: expected an integer, found end of input"},
+        {"negative length", "-2 1 2 3", "", 1, "length"},
+        {"missing element", "4 1 2", "", 1, "element 3 of 4"},
+        {"key out of range", "1 1 -99999999999", "", 1, "too small"},
+    });
+}
+
+// Distinct ascending values rotated at every point: every present key is
+// found at its index (the smallest as the rotation point), absent keys are not.
+TEST(Pivotseek, FindsEveryKeyOfRotatedArrays) {
+    std::mt19937 rng(4);
+    for (int round = 0; round < 40; ++round) {
+        int length = std::uniform_int_distribution<int>(1, 30)(rng);
+        std::vector<int> sorted;
+        int v = std::uniform_int_distribution<int>(-50, 50)(rng);
+        for (int i = 0; i < length; ++i) sorted.push_back(v += std::uniform_int_distribution<int>(2, 5)(rng));
+        int shift = std::uniform_int_distribution<int>(0, length - 1)(rng);
+        std::vector<int> values(sorted.begin() + shift, sorted.end());
+        values.insert(values.end(), sorted.begin(), sorted.begin() + shift);
+        std::string head = std::to_string(length);
+        for (int x : values) {
+            head += ' ';
+            head += std::to_string(x);
+        }
+        int pivot = shift == 0 ? 0 : length - shift;
+        for (int i = 0; i < length; ++i) {
+            std::string expected = i == pivot ? "mid=" + std::to_string(i) : "pos=" + std::to_string(i);
+            auto r = run("pivotseek", head + " " + std::to_string(values[i]));
+            ASSERT_EQ(r.out, expected) << head << " key " << values[i];
+            r = run("pivotseek", head + " " + std::to_string(values[i] + 1));
+            ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << values[i] + 1;
+        }
+    }
+}
+
 }  // namespace

@@ -1,0 +1,95 @@
+// pivotseek: finds a key in an ascending array that has been rotated.
+//
+// Input:  a length, that many integers, then the key.
+// Output: "mid=P" when the key is the smallest value (P is the rotation
+//         point), "pos=I" with the key's index otherwise, or "NOT FOUND";
+//         no newline.
+// The rotation point is the first index whose value is below its
+// predecessor (0 when there is none). A key within the value range is looked
+// for by bisection in the run it belongs to: the right run (from the rotation
+// point to the end) when it is not above the last element, else the left run.
+// Bad input (a missing or malformed number, a negative length) is reported on
+// standard error with status 1.
+#include <vector>
+
+#include "support.hpp"
+
+namespace {
+
+constexpr std::string_view help_text = R"(Usage: pivotseek
+Find a key in a rotated ascending integer array.
+
+Input (standard input): a LENGTH, then LENGTH integers (an ascending array
+whose tail has been moved to the front), then the KEY.
+
+Output, with no newline: "mid=P" when KEY is the smallest value, at the
+rotation point P (the first element smaller than the one before it, or 0);
+otherwise "pos=I" with the index of KEY, or "NOT FOUND".
+
+Example: the input "15  10 11 12 13 14 15 16 17 18 19 20 21 1 2 3  15"
+prints "pos=5".
+
+Exit status: 0 on success; 1, with a message on standard error, when the
+input is malformed, LENGTH is negative, or the output cannot be written.
+)";
+
+// Bisection over array[low..high], which must be ascending: the index of an
+// element equal to key, or -1. Each step keeps inside low..high and halves
+// it, so the depth stays below 32.
+int search(const int* array, int low, int high, int length, int key) {
+    int mid = low + (high - low) / 2;
+    if (low > high) return -1;
+    if (array[mid] == key) return mid;
+    if (key > array[mid]) return search(array, mid + 1, high, length, key);
+    return search(array, low, mid - 1, length, key);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    support::Program program("pivotseek", argc, argv, help_text);
+    const int length = program.read_int("length");
+    if (length < 0) {
+        program.fail("length: expected a count of 0 or more, found " + std::to_string(length));
+    }
+    std::vector<int> values;
+    int pivot = 0;
+    bool descent_seen = false;
+    for (int i = 0; i < length; ++i) {
+        values.push_back(program.read_int("element", i + 1LL, length));
+        if (i > 0 && values[i] < values[i - 1] && !descent_seen) {
+            pivot = i;
+            descent_seen = true;
+        }
+    }
+    const int key = program.read_int("key");
+
+    // Without a descent the whole array is one run: the smallest value is
+    // the first, the largest the last.
+    const int smallest = length > 0 ? values[pivot] : 0;
+    const int largest = !descent_seen ? (length > 0 ? values[length - 1] : 0) : values[pivot - 1];
+    int result = -1;
+    if (length == 0 || key < smallest || key > largest) {
+        program.out.put("NOT FOUND");
+        return program.finish();
+    }
+    if (key == smallest) {
+        program.out.put("mid=");
+        program.out.put_int(pivot);
+        return program.finish();
+    }
+    if (descent_seen && key <= values[length - 1]) {
+        result = search(values.data(), pivot, length - 1, length, key);
+    } else if (descent_seen) {
+        result = search(values.data(), 0, pivot - 1, length, key);
+    } else {
+        result = search(values.data(), 0, length - 1, length, key);
+    }
+    if (result == -1) {
+        program.out.put("NOT FOUND");
+    } else {
+        program.out.put("pos=");
+        program.out.put_int(result);
+    }
+    return program.finish();
+}

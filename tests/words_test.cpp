@@ -1,0 +1,118 @@
+// Show what the word programs print, byte for byte, and that the linear-time
+// procedures agree with the exchange sorts they replace.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "harness.hpp"
+#include "reference/words.hpp"
+
+namespace {
+
+using minitools::expect_cases;
+using minitools::run;
+
+TEST(Centrelex, ExamplesAndEdgeCases) {
+    expect_cases("centrelex", {
+        {"unstable sort keeps B in the middle", "3\nb B a", "B"},
+        {"case variants reordered by exchanges", "5 Bb bB BB a bb", "BB"},
+        {"even count prints the lower middle", "4\nDog cat Ant bee", "bee"},
+        {"punctuation 91 to 96 sorts before letters", "3 _x apple Zed", "apple"},
+        {"one word", "1 Hello", "Hello"},
+        {"two equal words: the first stays", "2 abc ABC", "abc"},
+        {"two words: the smaller", "2 zeta Alpha", "Alpha"},
+        {"bytes above 127 sort after letters", "3 \xc3\xa9t\xc3\xa9 zoo Ab", "zoo"},
+        {"words longer than a slot", "3 cccccccccccccccccccccccccccccc aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
+                                     "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
+         "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"},
+        {"a word ends at a NUL byte", std::string_view("1 ab\0cd", 7), "ab"},
+    });
+}
+
+TEST(Centrelex, BadInput) {
+    expect_cases("centrelex", {
+        {"no count", "", "", 1, "word count: expected an integer, found end of input"},
+        {"zero count", "0", "", 1, "expected a count of 1 or more, found 0"},
+        {"negative count", "-3 a b", "", 1, "count of 1 or more"},
+        {"fewer words than counted", "3 a b", "", 1, "word 3 of 3: expected a word, found end of input"},
+        {"huge count", "2000000000 a", "", 1, "word 2 of 2000000000"},
+    });
+}
+
+// Words drawn from a few letters in both cases, brackets and underscores
+// (91 to 96), and bytes above 127, so that ties apart from case abound.
+std::string random_word(std::mt19937& rng) {
+    static const char alphabet[] = "aAbB_[`\xe9\xc9zZ";
+    std::uniform_int_distribution<int> length(1, 3);
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof alphabet - 2);
+    std::string word;
+    for (int i = length(rng); i > 0; --i) word += alphabet[pick(rng)];
+    return word;
+}
+
+TEST(Centrelex, AgreesWithTheExchangeSort) {
+    std::mt19937 rng(2);
+    for (int round = 0; round < 400; ++round) {
+        int count = std::uniform_int_distribution<int>(1, 24)(rng);
+        std::vector<std::string> words;
+        std::string input = std::to_string(count);
+        for (int i = 0; i < count; ++i) {
+            words.push_back(random_word(rng));
+            input += (i % 5 == 4) ? '\n' : ' ';
+            input += words.back();
+        }
+        SCOPED_TRACE(input);
+        auto r = run("centrelex", input);
+        ASSERT_EQ(r.out, reference::centrelex(words));
+        ASSERT_EQ(r.status, 0);
+    }
+}
+
+TEST(Slotlex, ExamplesAndEdgeCases) {
+    expect_cases("slotlex", {
+        {"upper case before lower case", "4\npear Apple fig apple\nbanana", "3"},
+        {"equal word counts as preceding", "3 b a c b", "3"},
+        {"query before every word", "2 b c a", "1"},
+        {"query after every word", "2 b c z", "3"},
+        {"no words", "0 x", "1"},
+        {"apple and Banana, query banana", "2 apple Banana banana", "3"},
+        {"apple and Banana, query Apple", "2 apple Banana Apple", "1"},
+        {"several equal words", "4 m m m a m", "5"},
+        {"prefix is smaller", "2 ab abc ab", "2"},
+        {"long words and query", "2 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx y "
+                                 "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxz", "2"},
+        {"bytes above 127 compare unsigned", "2 \xff a b", "2"},
+    });
+}
+
+TEST(Slotlex, BadInput) {
+    expect_cases("slotlex", {
+        {"no count", "x", "", 1, "word count: expected an integer, found 'x'"},
+        {"negative count", "-1 a", "", 1, "count of 0 or more"},
+        {"missing query", "2 a b", "", 1, "query: expected a word, found end of input"},
+        {"missing words", "3 a", "", 1, "word 2 of 3"},
+    });
+}
+
+TEST(Slotlex, AgreesWithTheSortAndScan) {
+    std::mt19937 rng(3);
+    for (int round = 0; round < 300; ++round) {
+        int count = std::uniform_int_distribution<int>(0, 12)(rng);
+        std::vector<std::string> words;
+        std::string input = std::to_string(count);
+        for (int i = 0; i < count; ++i) {
+            words.push_back(random_word(rng));
+            input += ' ' + words.back();
+        }
+        std::string query = random_word(rng);
+        input += "\n" + query;
+        SCOPED_TRACE(input);
+        auto r = run("slotlex", input);
+        ASSERT_EQ(r.out, reference::slotlex(words, query));
+        ASSERT_EQ(r.status, 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// slotlex: prints where a query word would be inserted among sorted words.
+//
+// Input:  a count N (0 or more), N whitespace-separated words, then the query.
+// Output: one more than the number of words that are not greater than the
+//         query in byte order (strcmp order), that is, the 1-based position
+//         after every smaller or equal word; no newline.
+// Bad input (a missing or malformed count, a negative count, missing words or
+// query) is reported on standard error with status 1.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support.hpp"
+
+namespace {
+
+constexpr std::string_view help_text = R"(Usage: slotlex
+Print the 1-based position of a query word among words sorted byte by byte.
+
+Input (standard input): a COUNT of 0 or more, COUNT words, then the QUERY,
+all separated by whitespace.
+
+Output, with no newline: one more than the number of words that are smaller
+than or equal to QUERY, comparing bytes as unsigned values (so upper-case
+letters come before lower-case ones, and a prefix before a longer word).
+
+Example: the input "4 pear Apple fig apple banana" prints "3".
+
+Exit status: 0 on success; 1, with a message on standard error, when the
+input is malformed, COUNT is negative, or the output cannot be written.
+)";
+
+// A word ends at a NUL byte, as a C string does.
+std::string_view as_c_string(std::string_view word) { return word.substr(0, word.find('\0')); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    support::Program program("slotlex", argc, argv, help_text);
+    const int word_count = program.read_int("word count");
+    if (word_count < 0) {
+        program.fail("word count: expected a count of 0 or more, found " +
+                     std::to_string(word_count));
+    }
+    // The position does not depend on the order of the words, so they need
+    // no sorting: only how many are not greater than the query.
+    std::string text;
+    std::vector<std::size_t> starts{0};
+    std::string word;
+    for (int i = 0; i < word_count; ++i) {
+        program.read_word(word, "word", i + 1LL, word_count);
+        text += as_c_string(word);
+        starts.push_back(text.size());
+    }
+    std::string query;
+    program.read_word(query, "query");
+    const std::string_view key = as_c_string(query);
+
+    long long preceding = 0;
+    for (std::size_t i = 0; i + 1 < starts.size(); ++i) {
+        std::string_view w = std::string_view(text).substr(starts[i], starts[i + 1] - starts[i]);
+        if (w.compare(key) <= 0) ++preceding;
+    }
+    program.out.put_int(preceding + 1);
+    return program.finish();
+}
