@@ -1,0 +1,88 @@
+// unshift: shifts a word back with one key per character class.
+//
+// Input:  three integers LOWER UPPER DIGIT, then one word.
+// Output: for each lower-case letter or digit that wraps around its class,
+//         the number of wrap steps on a line of its own; then the decoded
+//         word, with no newline (it ends at the first byte that became 0).
+// Lower-case letters move back by LOWER, upper-case letters by UPPER, digits
+// by DIGIT, each wrapping once to the end of its class when it would fall
+// below its start; every other byte moves back by DIGIT without wrapping.
+// Bytes are signed (128 to 255 are -128 to -1), arithmetic is 32-bit with
+// wrap-around, and a stored byte is the low 8 bits.
+// Bad input (a missing or malformed key, no word) is reported on standard
+// error with status 1.
+#include <cstdint>
+#include <string>
+
+#include "support.hpp"
+
+namespace {
+
+constexpr std::string_view help_text = R"(Usage: unshift
+Decode a word shifted forward by one key per character class.
+
+Input (standard input): three integers LOWER UPPER DIGIT, then a WORD.
+
+Each lower-case letter of WORD moves back by LOWER, each upper-case letter
+by UPPER and each digit by DIGIT; one that falls below the start of its class
+wraps once to the end of it. Any other byte moves back by DIGIT.
+
+Output: for each lower-case letter and each digit that wraps, the number of
+wrap steps on its own line (an upper-case wrap prints nothing); then the
+decoded word, with no newline.
+
+Example: the input "5 2 4 cAb1-z" prints the lines 2, 3 and 2, then
+"xYw7)u".
+
+Exit status: 0 on success; 1, with a message on standard error, when the
+input is malformed or the output cannot be written.
+)";
+
+// 32-bit wrap-around subtraction, without signed overflow.
+int sub(int a, int b) {
+    return static_cast<int>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+
+// The low 8 bits of value, as the byte stored back into the word.
+char low_byte(int value) { return static_cast<char>(static_cast<unsigned char>(value & 0xff)); }
+
+// Moves c back by key within the class that ends at last and starts just
+// above before; prints the wrap steps when it wraps and report is set.
+char shift_back(int c, int key, int before, int last, bool report, support::Writer& out) {
+    if (sub(c, key) > before) return low_byte(sub(c, key));
+    int wrap_steps = sub(key, c - before);
+    if (report) {
+        out.put_int(wrap_steps);
+        out.put('\n');
+    }
+    return low_byte(sub(last, wrap_steps));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    support::Program program("unshift", argc, argv, help_text);
+    const int lower_key = program.read_int("lower-case key");
+    const int upper_key = program.read_int("upper-case key");
+    const int digit_key = program.read_int("digit key");
+    std::string word;
+    program.read_word(word, "word");
+    // The word is a C string: it ends at a NUL byte, and its length is
+    // taken once, before any byte changes.
+    word.resize(std::min(word.size(), word.find('\0')));
+
+    for (char& byte : word) {
+        const int c = static_cast<signed char>(byte);
+        if (c > 96 && c <= 122) {
+            byte = shift_back(c, lower_key, 96, 122, true, program.out);
+        } else if (c > 64 && c <= 90) {
+            byte = shift_back(c, upper_key, 64, 90, false, program.out);
+        } else if (c > 47 && c <= 57) {
+            byte = shift_back(c, digit_key, 47, 57, true, program.out);
+        } else {
+            byte = low_byte(sub(c, digit_key));
+        }
+    }
+    program.out.put(std::string_view(word).substr(0, word.find('\0')));
+    return program.finish();
+}
