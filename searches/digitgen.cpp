@@ -1,0 +1,85 @@
+// digitgen: for each test value n, its largest digit-sum generator.
+//
+// Input:  a case count, then one integer n per case (each case is answered
+//         before the next value is read).
+// Output: one line per case: "n = x + (d1+d2+...+dk)" for the largest x >= 1
+//         with x + (sum of the digits of x) = n, or "No solution".
+// A generator lies below n by its own digit sum, at most 82 for an int
+// (1999999999), so only x from n - 1 down to n - 82 can match.
+// A missing or malformed test value is reported on standard error with
+// status 1, after the lines of the cases already answered.
+#include <algorithm>
+
+#include "support.hpp"
+
+namespace {
+
+constexpr std::string_view help_text = R"help(Usage: digitgen
+For each test value N, print its largest generator: the largest X >= 1
+such that X plus the sum of its decimal digits is N.
+
+Input (standard input): a COUNT, then COUNT integers N.
+
+Output, one line per N: "N = X + (D1+D2+...+Dk)" with the digits of X, or
+"No solution".
+
+Example: the input "4  101 20 2 1" prints the lines "101 = 100 + (1+0+0)",
+"No solution", "2 = 1 + (1)" and "No solution".
+
+Exit status: 0 on success; 1, with a message on standard error, when the
+input is malformed or the output cannot be written.
+)help";
+
+// The largest digit sum of a positive int, that of 1999999999.
+constexpr int largest_digit_sum = 82;
+
+int sum_digits(int a) {
+    int sum = 0;
+    for (; a != 0; a /= 10) sum += a % 10;
+    return sum;
+}
+
+int num_digits(int a) {
+    int count = 0;
+    for (; a != 0; a /= 10) ++count;
+    return count;
+}
+
+void print_soln(support::Writer& out, int n, int x, int k) {
+    static constexpr int powers_of_ten[] = {1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
+    out.put_int(n);
+    out.put(" = ");
+    out.put_int(x);
+    out.put(" + (");
+    for (int c = k; c > 0; --c) {
+        const int p = powers_of_ten[c - 1];
+        out.put(static_cast<char>('0' + x / p));
+        out.put(c > 1 ? '+' : ')');
+        x %= p;
+    }
+    out.put('\n');
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    support::Program program("digitgen", argc, argv, help_text);
+    const int case_count = program.read_int("case count");
+    for (int i = 0; i < case_count; ++i) {
+        const int n = program.read_int("test value", i + 1LL, case_count);
+        bool solution_found = false;
+        // Candidates run from n - 1 down to max(1, n - 82); n - x stays
+        // positive and small, so nothing here can overflow.
+        const int lowest = n > largest_digit_sum ? n - largest_digit_sum : 1;
+        for (int x = n > 1 ? n - 1 : 0; x >= lowest; --x) {
+            if (n - x == sum_digits(x)) {
+                solution_found = true;
+                print_soln(program.out, n, x, num_digits(x));
+                break;
+            }
+        }
+        if (!solution_found) program.out.put("No solution\n");
+    }
+    return program.finish();
+}

@@ -1,0 +1,159 @@
+// Show that the integer searches print exactly what the literal procedures
+// print, over every small value and at the ends of the int range.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "harness.hpp"
+#include "reference/searches.hpp"
+
+namespace {
+
+using minitools::expect_cases;
+using minitools::run;
+
+// Runs a many-case program once on all of values, and the reference on each.
+void expect_same_as_reference(const char* program, const std::vector<int>& values,
+                              std::string (*reference)(int)) {
+    std::string input = std::to_string(values.size()), expected;
+    for (int n : values) {
+        input += '\n';
+        input += std::to_string(n);
+        expected += reference(n);
+    }
+    auto r = run(program, input);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    ASSERT_EQ(r.out.size(), expected.size());
+    // Compare line by line, so a failure names the value.
+    std::size_t at = 0;
+    for (int n : values) {
+        std::string line = reference(n);
+        ASSERT_EQ(r.out.substr(at, line.size()), line) << program << " n=" << n;
+        at += line.size();
+    }
+}
+
+std::vector<int> range(int from, int to) {
+    std::vector<int> values;
+    for (int n = from; n <= to; ++n) values.push_back(n);
+    return values;
+}
+
+TEST(Primepair, ReferenceIsPrimeAcceptsExactlyThePrimes) {
+    struct Row {
+        int a, prime;
+    } rows[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 0}, {5, 1}, {9, 0}, {25, 0}, {29, 1}};
+    for (const Row& row : rows) EXPECT_EQ(reference::isPrime(row.a), row.prime) << row.a;
+}
+
+TEST(Primepair, AgreesWithTheSearchOverEverySplit) {
+    // The literal search costs about n^3 over all n up to N; 700 keeps it short.
+    expect_same_as_reference("primepair", range(-3, 700), reference::primepair);
+    expect_same_as_reference("primepair", {1999, 2000, 4093, 4094}, reference::primepair);
+}
+
+TEST(Primepair, ExamplesAndEdgeCases) {
+    expect_cases("primepair", {
+        {"whole worked input", "3\n10\n3\n17\n", "10 = 5 + 5\nNo Solutions\n14 = 7 + 7\n"},
+        {"each case is searched afresh", "2 10 6", "10 = 5 + 5\n6 = 3 + 3\n"},
+        {"no cases", "0", ""},
+        {"negative case count", "-5 10", ""},
+        {"least int", "1 -2147483648", "No Solutions\n"},
+        // The largest prime below 2^30 is 1073741789.
+        {"largest int", "1 2147483647", "2147483578 = 1073741789 + 1073741789\n"},
+        {"twice the largest prime below 2^30", "1 2147483578", "2147483578 = 1073741789 + 1073741789\n"},
+        {"just below it", "1 2147483577", "2147483566 = 1073741783 + 1073741783\n"},
+    });
+}
+
+TEST(Primepair, BadInput) {
+    expect_cases("primepair", {
+        {"missing count", "", "", 1, "case count: expected an integer, found end of input"},
+        {"answered lines stay before the error", "3 10 6", "10 = 5 + 5\n6 = 3 + 3\n", 1,
+         "test value 3 of 3: expected an integer, found end of input"},
+        {"malformed value", "2 10 ten", "10 = 5 + 5\n", 1, "test value 2 of 2: expected an integer, found 'ten'"},
+    });
+}
+
+TEST(Digitgen, AgreesWithTheScanDownToOne) {
+    expect_same_as_reference("digitgen", range(-3, 5000), reference::digitgen);
+    std::mt19937 rng(5);
+    std::vector<int> values;
+    for (int i = 0; i < 200; ++i) values.push_back(std::uniform_int_distribution<int>(5000, 2000000)(rng));
+    expect_same_as_reference("digitgen", values, reference::digitgen);
+}
+
+TEST(Digitgen, ExamplesAndEdgeCases) {
+    expect_cases("digitgen", {
+        {"whole worked input", "4 101 20 2 1", "101 = 100 + (1+0+0)\nNo solution\n2 = 1 + (1)\nNo solution\n"},
+        {"the largest generator", "1 216", "216 = 207 + (2+0+7)\n"},
+        {"a billion", "1 1000000000", "1000000000 = 999999932 + (9+9+9+9+9+9+9+3+2)\n"},
+        {"largest int", "1 2147483647", "2147483647 = 2147483606 + (2+1+4+7+4+8+3+6+0+6)\n"},
+        {"no cases", "-1", ""},
+        {"zero and negative values", "2 0 -2147483648", "No solution\nNo solution\n"},
+    });
+}
+
+TEST(Digitgen, BadInput) {
+    expect_cases("digitgen", {
+        {"answered lines stay before the error", "2 2", "2 = 1 + (1)\n", 1, "test value 2 of 2"},
+        {"out of range", "1 2147483648", "", 1, "too large"},
+    });
+}
+
+TEST(Nodivisor, AgreesWithTopDownTrialDivision) {
+    std::vector<int> values = range(-2, 150);
+    std::mt19937 rng(6);
+    for (int i = 0; i < 60; ++i) values.push_back(std::uniform_int_distribution<int>(150, 100000000)(rng));
+    // Values just above the largest prime gaps below 2^31, and the top.
+    for (int n : {2147483647, 2147483646, 2147483629, 2147483628, 1073741823, 1073741788, 1431655765,
+                  1294268791, 1453168141, 2010733844, 2010734179})
+        values.push_back(n);
+    for (int n : values) {
+        auto r = run("nodivisor", std::to_string(n));
+        ASSERT_EQ(r.out, reference::nodivisor(n)) << "n=" << n;
+        ASSERT_EQ(r.status, 0);
+    }
+}
+
+TEST(Nodivisor, ExamplesAndBadInput) {
+    expect_cases("nodivisor", {
+        {"one", "1", "1"}, {"two", "2", "2"}, {"three", "3", "3"},
+        {"hundred", "100", "97"}, {"thousand", "1000", "997"},
+        {"zero prints nothing", "0", ""}, {"least int prints nothing", "-2147483648", ""},
+        {"largest int is prime", "2147483647", "2147483647"},
+        {"2^30", "1073741824", "1073741789"},
+        {"empty input", "", "", 1, "number: expected an integer, found end of input"},
+        {"text after the number is left unread", "12x", "11"},
+        {"malformed", "x12", "", 1, "expected an integer, found 'x12'"},
+    });
+}
+
+TEST(Digitmean, AgreesWithTheLiteralLoop) {
+    std::vector<int> bounds = range(-2, 60);
+    for (int f : {89, 144, 987, 6765, 10946, 9227465, 1134903170})
+        for (int d = -1; d <= 1; ++d) bounds.push_back(f + d);
+    bounds.push_back(1836311902);  // the largest bound the literal loop can take
+    for (int bound : bounds) {
+        auto r = run("digitmean", std::to_string(bound));
+        ASSERT_EQ(r.out, reference::digitmean(bound)) << "bound=" << bound;
+    }
+}
+
+TEST(Digitmean, BoundsBeyondTheLastIntTerm) {
+    const std::string all = reference::digitmean(1836311902);
+    EXPECT_EQ(all, "13 55 144 987 6765 10946 9227465 ");
+    expect_cases("digitmean", {
+        {"first term beyond int range", "1836311903", all},
+        {"largest int", "2147483647", all},
+        {"thousand", "1000", "13 55 144 987 "},
+        {"bound equal to a qualifying term", "55", "13 "},
+        {"negative bound", "-7", ""},
+        {"malformed", "x", "", 1, "bound: expected an integer, found 'x'"},
+    });
+}
+
+}  // namespace
