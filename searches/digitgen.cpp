@@ -70,13 +70,22 @@ int main(int argc, char** argv) {
         const int n = program.read_int("test value", i + 1LL, case_count);
         bool solution_found = false;
         // Candidates run from n - 1 down to max(1, n - 82); n - x stays
-        // positive and small, so nothing here can overflow.
+        // positive and small, so nothing here can overflow. The digit sum is
+        // carried from one candidate to the next: it falls by one, or, when
+        // x ends in t zeros, x - 1 ends in t nines and it rises by 9t - 1.
         const int lowest = n > largest_digit_sum ? n - largest_digit_sum : 1;
-        for (int x = n > 1 ? n - 1 : 0; x >= lowest; --x) {
-            if (n - x == sum_digits(x)) {
+        int x = n > 1 ? n - 1 : 0;
+        int sum = sum_digits(x);
+        for (; x >= lowest; --x) {
+            if (n - x == sum) {
                 solution_found = true;
                 print_soln(program.out, n, x, num_digits(x));
                 break;
+            }
+            if (x % 10 != 0) {
+                sum -= 1;
+            } else {
+                sum = sum_digits(x - 1);
             }
         }
         if (!solution_found) program.out.put("No solution\n");

@@ -9,7 +9,9 @@
 //         not above n / 2, which is what is computed.
 // A missing or malformed test value is reported on standard error with
 // status 1, after the lines of the cases already answered.
+#include <bit>
 #include <cstdint>
+#include <utility>
 
 #include "support.hpp"
 
@@ -32,14 +34,84 @@ Exit status: 0 on success; 1, with a message on standard error, when the
 input is malformed or the output cannot be written.
 )";
 
-// a^e mod n for n < 2^31, in 64-bit arithmetic.
-std::uint64_t power_mod(std::uint64_t a, std::uint32_t e, std::uint64_t n) {
-    std::uint64_t result = 1;
-    for (a %= n; e > 0; e >>= 1) {
-        if (e & 1) result = result * a % n;
-        a = a * a % n;
+// Arithmetic modulo an odd n < 2^31 in Montgomery form (x stands for
+// x * 2^32 mod n), so that a product needs multiplications but no division.
+struct Montgomery {
+    std::uint32_t n;
+    std::uint32_t neg_inverse;  // -1/n modulo 2^32
+
+    explicit Montgomery(std::uint32_t modulus) : n(modulus) {
+        std::uint32_t inverse = modulus;  // correct to 3 bits; each step doubles that
+        for (int i = 0; i < 4; ++i) inverse *= 2 - modulus * inverse;
+        neg_inverse = 0u - inverse;
     }
-    return result;
+    // t * 2^-32 mod n, for t < n * 2^32.
+    std::uint32_t reduce(std::uint64_t t) const {
+        std::uint32_t m = static_cast<std::uint32_t>(t) * neg_inverse;
+        std::uint64_t r = (t + std::uint64_t{m} * n) >> 32;
+        return static_cast<std::uint32_t>(r >= n ? r - n : r);
+    }
+    // a + b mod n, for a, b < n.
+    std::uint32_t add(std::uint32_t a, std::uint32_t b) const {
+        std::uint32_t sum = a + b;  // below 2^32, as n < 2^31
+        return sum >= n ? sum - n : sum;
+    }
+    std::uint32_t multiply(std::uint32_t a, std::uint32_t b) const {
+        return reduce(std::uint64_t{a} * b);
+    }
+};
+
+// Whether the odd n > 2 is a strong probable prime to base.
+bool strong_probable_prime(const Montgomery& m, std::uint32_t base) {
+    std::uint32_t d = m.n - 1;
+    int twos = 0;
+    while ((d & 1) == 0) {
+        d >>= 1;
+        ++twos;
+    }
+    const std::uint32_t one = (0u - m.n) % m.n;  // 2^32 mod n
+    const std::uint32_t minus_one = m.n - one;
+    std::uint32_t x = one;
+    if (base == 2) {
+        // Left to right: square, and double for each set bit of d.
+        for (int bit = std::bit_width(d) - 1; bit >= 0; --bit) {
+            x = m.multiply(x, x);
+            if ((d >> bit) & 1) x = m.add(x, x);
+        }
+    } else {
+        // The base in Montgomery form, base * one, by doubling and adding.
+        std::uint32_t b = 0;
+        for (int bit = std::bit_width(base) - 1; bit >= 0; --bit) {
+            b = m.add(b, b);
+            if ((base >> bit) & 1) b = m.add(b, one);
+        }
+        for (; d > 0; d >>= 1) {
+            if (d & 1) x = m.multiply(x, b);
+            b = m.multiply(b, b);
+        }
+    }
+    if (x == one || x == minus_one) return true;
+    for (int r = 1; r < twos; ++r) {
+        x = m.multiply(x, x);
+        if (x == minus_one) return true;
+    }
+    return false;
+}
+
+// The primes below 200, as constants so that each remainder is a multiplication.
+using small_primes = std::integer_sequence<int, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43,
+                                           47, 53, 59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107,
+                                           109, 113, 127, 131, 137, 139, 149, 151, 157, 163, 167, 173,
+                                           179, 181, 191, 193, 197, 199>;
+
+template <int... P>
+bool has_small_factor(int a, std::integer_sequence<int, P...>) {
+    return ((a % P == 0) || ...);
+}
+
+template <int... P>
+bool is_small_prime(int a, std::integer_sequence<int, P...>) {
+    return ((a == P) || ...);
 }
 
 // 1 when a is prime, 0 otherwise (0 for every a < 2). Small factors are
@@ -47,28 +119,11 @@ std::uint64_t power_mod(std::uint64_t a, std::uint32_t e, std::uint64_t n) {
 // which is exact for every value below 4759123141, so for every int.
 int isPrime(int a) {
     if (a < 2) return 0;
-    static constexpr int small_primes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
-    for (int p : small_primes) {
-        if (a == p) return 1;
-        if (a % p == 0) return 0;
-    }
-    if (a < 41 * 41) return 1;
-    const auto n = static_cast<std::uint32_t>(a);
-    std::uint32_t d = n - 1;
-    int twos = 0;
-    while ((d & 1) == 0) {
-        d >>= 1;
-        ++twos;
-    }
-    for (std::uint64_t base : {2u, 7u, 61u}) {
-        std::uint64_t x = power_mod(base, d, n);
-        if (x == 1 || x == n - 1) continue;
-        bool composite = true;
-        for (int r = 1; r < twos && composite; ++r) {
-            x = x * x % n;
-            if (x == n - 1) composite = false;
-        }
-        if (composite) return 0;
+    if (has_small_factor(a, small_primes{})) return is_small_prime(a, small_primes{}) ? 1 : 0;
+    if (a < 211 * 211) return 1;
+    const Montgomery m(static_cast<std::uint32_t>(a));
+    for (std::uint32_t base : {2u, 7u, 61u}) {
+        if (!strong_probable_prime(m, base)) return 0;
     }
     return 1;
 }
@@ -85,9 +140,11 @@ int main(int argc, char** argv) {
             out.put("No Solutions\n");
             continue;
         }
-        // Prime gaps below 2^31 are under 300, so this loop is short.
+        // Prime gaps below 2^31 are under 300, so this loop is short; above 2
+        // only odd numbers can be prime, and 3 ends it at the latest.
         int p = n / 2;
-        while (!isPrime(p)) --p;
+        if (p > 2 && p % 2 == 0) --p;
+        while (!isPrime(p)) p -= 2;
         out.put_int(2 * p);
         out.put(" = ");
         out.put_int(p);

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Writes the benchmark inputs, deterministic from a fixed seed, into a folder.
+
+Usage: generate.py OUTDIR [--small]
+--small writes the reduced workloads that the literal procedures can finish.
+"""
+import os
+import random
+import sys
+
+INT_MIN, INT_MAX = -2**31, 2**31 - 1
+
+
+def words(rng, count):
+    # Many case variants of a few hundred stems, words of 1 to 12 bytes.
+    stems = ["".join(rng.choice("abcdefghijklmnopqrstuvwxyz_[") for _ in range(rng.randint(1, 12)))
+             for _ in range(300)]
+    out = []
+    for _ in range(count):
+        stem = rng.choice(stems)
+        out.append("".join(c.upper() if rng.random() < 0.5 else c for c in stem))
+    return out
+
+
+def main():
+    outdir = sys.argv[1]
+    small = "--small" in sys.argv
+    os.makedirs(outdir, exist_ok=True)
+    rng = random.Random(20261208)
+
+    def write(name, text):
+        with open(os.path.join(outdir, name), "w") as f:
+            f.write(text)
+
+    cases = 2000 if small else 10**6
+    values = [rng.randint(INT_MIN, INT_MAX) for _ in range(cases)] if not small else \
+        [rng.randint(-10, 2000) for _ in range(cases)]
+    write("primepair.in", f"{cases}\n" + "\n".join(map(str, values)) + "\n")
+
+    # digitgen: half of the values are x + digit sum of a random x (so they
+    # have a generator), half are random (many without one).
+    gen = []
+    for i in range(cases):
+        top = 20000 if small else INT_MAX - 100
+        x = rng.randint(1, top)
+        gen.append(x + sum(map(int, str(x))) if i % 2 == 0 else rng.randint(1, top))
+    write("digitgen.in", f"{cases}\n" + "\n".join(map(str, gen)) + "\n")
+
+    length = 2000 if small else 100000
+    vals = [rng.randint(-20, 20) for _ in range(length)]
+    write("modecull-random.in", f"{length} 100 1000003\n" + " ".join(map(str, vals)) + "\n")
+    write("modecull-equal.in", f"{length} 100 1000003\n" + " ".join(["7"] * length) + "\n")
+
+    n = 10**6
+    sorted_vals = sorted(rng.sample(range(-10**9, 10**9), n))
+    cut = n // 3
+    rotated = sorted_vals[cut:] + sorted_vals[:cut]
+    write("pivotseek.in", f"{n}\n" + " ".join(map(str, rotated)) + f"\n{sorted_vals[cut // 2]}\n")
+
+    count = 3000 if small else 10**6
+    ws = words(rng, count)
+    write("centrelex.in", f"{count}\n" + "\n".join(ws) + "\n")
+    write("slotlex.in", f"{count}\n" + "\n".join(ws) + "\nmiddle\n")
+
+    size = 2000
+    rows = ("".join("X" if r == c else "O" for c in range(size)) for r in range(size))
+    write("gridmark.in", f"{size}\n" + "\n".join(" ".join(row) for row in rows) + "\n")
+
+    # nodivisor: just above the largest prime gaps below 2^31, and the top.
+    for i, value in enumerate([2147483647, 2147483646, 1294268778, 1453168432]):
+        write(f"nodivisor-{i}.in", f"{value}\n")
+
+    write("single-digitmean.in", "2147483647\n")
+    write("single-unshift.in", "5 2 4 cAb1-z\n")
+    write("single-rotfive.in", "hello 3\n")
+    write("single-letterstep.in", "a 3\n")
+    write("single-piecefunc.in", "2\n")
+    write("single-crosspoint.in", "1 1 -2 1 -1 0\n")
+    write("single-gaplength.in", "-2147483648 0 2147483647 0\n")
+    write("single-clocksplit.in", "-2147483648\n")
+    write("single-floatsub.in", "")
+    write("single-floatratio.in", "")
+
+
+if __name__ == "__main__":
+    main()
