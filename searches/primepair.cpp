@@ -61,8 +61,12 @@ struct Montgomery {
     }
 };
 
-// Whether the odd n > 2 is a strong probable prime to base.
-bool strong_probable_prime(const Montgomery& m, std::uint32_t base) {
+// Whether the odd n > 211 is a strong probable prime to every base given:
+// base^d is 1 or -1, or a square of it reaches -1, where n - 1 = d * 2^twos.
+// The powers share their exponent and are formed side by side, so their
+// multiplications overlap instead of waiting on each other.
+template <std::size_t count>
+bool strong_probable_prime(const Montgomery& m, const std::uint32_t (&bases)[count]) {
     std::uint32_t d = m.n - 1;
     int twos = 0;
     while ((d & 1) == 0) {
@@ -71,31 +75,31 @@ bool strong_probable_prime(const Montgomery& m, std::uint32_t base) {
     }
     const std::uint32_t one = (0u - m.n) % m.n;  // 2^32 mod n
     const std::uint32_t minus_one = m.n - one;
-    std::uint32_t x = one;
-    if (base == 2) {
-        // Left to right: square, and double for each set bit of d.
-        for (int bit = std::bit_width(d) - 1; bit >= 0; --bit) {
-            x = m.multiply(x, x);
-            if ((d >> bit) & 1) x = m.add(x, x);
-        }
-    } else {
+    std::uint32_t b[count], x[count];
+    for (std::size_t k = 0; k < count; ++k) {
         // The base in Montgomery form, base * one, by doubling and adding.
-        std::uint32_t b = 0;
-        for (int bit = std::bit_width(base) - 1; bit >= 0; --bit) {
-            b = m.add(b, b);
-            if ((base >> bit) & 1) b = m.add(b, one);
+        b[k] = 0;
+        for (int bit = std::bit_width(bases[k]) - 1; bit >= 0; --bit) {
+            b[k] = m.add(b[k], b[k]);
+            if ((bases[k] >> bit) & 1) b[k] = m.add(b[k], one);
         }
-        for (; d > 0; d >>= 1) {
-            if (d & 1) x = m.multiply(x, b);
-            b = m.multiply(b, b);
+        x[k] = one;
+    }
+    for (; d > 0; d >>= 1) {
+        if (d & 1) {
+            for (std::size_t k = 0; k < count; ++k) x[k] = m.multiply(x[k], b[k]);
         }
+        for (std::size_t k = 0; k < count; ++k) b[k] = m.multiply(b[k], b[k]);
     }
-    if (x == one || x == minus_one) return true;
-    for (int r = 1; r < twos; ++r) {
-        x = m.multiply(x, x);
-        if (x == minus_one) return true;
+    for (std::size_t k = 0; k < count; ++k) {
+        bool passes = x[k] == one || x[k] == minus_one;
+        for (int r = 1; r < twos && !passes; ++r) {
+            x[k] = m.multiply(x[k], x[k]);
+            passes = x[k] == minus_one;
+        }
+        if (!passes) return false;
     }
-    return false;
+    return true;
 }
 
 // The primes below 200, as constants so that each remainder is a multiplication.
@@ -114,18 +118,17 @@ bool is_small_prime(int a, std::integer_sequence<int, P...>) {
     return ((a == P) || ...);
 }
 
-// 1 when a is prime, 0 otherwise (0 for every a < 2). Small factors are
-// tried first; beyond them a Miller-Rabin test with the bases 2, 7 and 61,
-// which is exact for every value below 4759123141, so for every int.
+// 1 when a is prime, 0 otherwise (0 for every a < 2): small factors first,
+// then the Miller-Rabin test.
 int isPrime(int a) {
     if (a < 2) return 0;
     if (has_small_factor(a, small_primes{})) return is_small_prime(a, small_primes{}) ? 1 : 0;
     if (a < 211 * 211) return 1;
+    // Miller-Rabin with the bases 2, 7 and 61 is exact below 4759123141, so
+    // for every int. Base 2 alone rejects almost every composite.
     const Montgomery m(static_cast<std::uint32_t>(a));
-    for (std::uint32_t base : {2u, 7u, 61u}) {
-        if (!strong_probable_prime(m, base)) return 0;
-    }
-    return 1;
+    static constexpr std::uint32_t first[] = {2}, rest[] = {7, 61};
+    return strong_probable_prime(m, first) && strong_probable_prime(m, rest) ? 1 : 0;
 }
 
 }  // namespace

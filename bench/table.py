@@ -1,0 +1,45 @@
+#!/usr/bin/env python3
+"""Turns the hyperfine results of bench/run into a Markdown table.
+
+Usage: table.py RESULTS_DIR ROW... where each ROW is "ID|PROGRAM|WORKLOAD" and
+RESULTS_DIR holds ID-ours.json and, where measured, ID-floor.json and
+ID-literal.json.
+"""
+import json
+import os
+import sys
+
+
+def median(results, name):
+    path = os.path.join(results, name + ".json")
+    if not os.path.exists(path):
+        return None
+    with open(path) as f:
+        return json.load(f)["results"][0]["median"]
+
+
+def seconds(value):
+    if value is None:
+        return "-"
+    return f"{value * 1000:.1f} ms" if value < 1 else f"{value:.2f} s"
+
+
+def ratio(a, b):
+    return "-" if a is None or b is None or b == 0 else f"{a / b:.2f}"
+
+
+def main():
+    results = sys.argv[1]
+    print("| program | workload | ours | I/O floor | literal | ours ÷ floor | literal ÷ ours |")
+    print("|---|---|---|---|---|---|---|")
+    for row in sys.argv[2:]:
+        ident, program, workload = row.split("|", 2)
+        ours = median(results, f"{ident}-ours")
+        floor = median(results, f"{ident}-floor")
+        literal = median(results, f"{ident}-literal")
+        print(f"| {program} | {workload} | {seconds(ours)} | {seconds(floor)} | {seconds(literal)} "
+              f"| {ratio(ours, floor)} | {ratio(literal, ours)} |")
+
+
+if __name__ == "__main__":
+    main()
