@@ -24,21 +24,30 @@ def seconds(value):
     return f"{value * 1000:.1f} ms" if value < 1 else f"{value:.2f} s"
 
 
+def memory(results, ident):
+    path = os.path.join(results, f"{ident}-memory")
+    if not os.path.exists(path):
+        return "-"
+    with open(path) as f:
+        peak_kib, input_bytes = (int(line) for line in f.read().split())
+    return f"{peak_kib / 1024:.1f} MiB ({input_bytes / 2**20:.1f} MiB in)"
+
+
 def ratio(a, b):
     return "-" if a is None or b is None or b == 0 else f"{a / b:.2f}"
 
 
 def main():
     results = sys.argv[1]
-    print("| program | workload | ours | I/O floor | literal | ours ÷ floor | literal ÷ ours |")
-    print("|---|---|---|---|---|---|---|")
+    print("| program | workload | ours | I/O floor | literal | ours ÷ floor | literal ÷ ours | peak memory |")
+    print("|---|---|---|---|---|---|---|---|")
     for row in sys.argv[2:]:
         ident, program, workload = row.split("|", 2)
         ours = median(results, f"{ident}-ours")
         floor = median(results, f"{ident}-floor")
         literal = median(results, f"{ident}-literal")
         print(f"| {program} | {workload} | {seconds(ours)} | {seconds(floor)} | {seconds(literal)} "
-              f"| {ratio(ours, floor)} | {ratio(literal, ours)} |")
+              f"| {ratio(ours, floor)} | {ratio(literal, ours)} | {memory(results, ident)} |")
 
 
 if __name__ == "__main__":
