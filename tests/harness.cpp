@@ -1,13 +1,17 @@
 #include "harness.hpp"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 #include <sstream>
 
 #include "programs.hpp"
@@ -53,33 +57,89 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // Standard output goes to a file, or to a pipe that is either closed
+    // from the start or read by a thread up to a limit and then closed.
+    int pipe_ends[2] = {-1, -1};
+    const bool piped = options.closed_pipe || options.output_limit > 0;
+    if (piped) {
+        if (::pipe(pipe_ends) != 0) std::abort();
+        if (options.closed_pipe) {
+            ::close(pipe_ends[0]);
+            pipe_ends[0] = -1;
+        }
+        posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
+        posix_spawn_file_actions_addclose(&actions, pipe_ends[1]);
+        if (pipe_ends[0] >= 0) posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
     const std::string path = std::string(bin_dir) + "/" + std::string(program);
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(path.c_str()));
     for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
+    // The child starts with SIGPIPE at its default action, whatever the
+    // test runner does with it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t default_signals;
+    sigemptyset(&default_signals);
+    sigaddset(&default_signals, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &default_signals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
     Result result;
     pid_t pid = 0;
-    int rc = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    const auto start = std::chrono::steady_clock::now();
+    int rc = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    if (piped) ::close(pipe_ends[1]);
+    std::thread reader;
+    if (pipe_ends[0] >= 0) {
+        reader = std::thread([&result, fd = pipe_ends[0], limit = options.output_limit] {
+            char chunk[65536];
+            while (result.out.size() < limit) {
+                ssize_t n = ::read(fd, chunk, sizeof chunk);
+                if (n <= 0) break;
+                result.out.append(chunk, static_cast<std::size_t>(n));
+            }
+            ::close(fd);
+        });
+    }
     if (rc != 0) {
+        if (reader.joinable()) reader.join();
         ADD_FAILURE() << "cannot start " << path;
         return result;
     }
+    // Wait, killing the child if it runs past its time.
     int wstatus = 0;
-    while (::waitpid(pid, &wstatus, 0) < 0) {
+    struct rusage usage {};
+    auto pause = std::chrono::microseconds(50);
+    for (;;) {
+        pid_t done = ::wait4(pid, &wstatus, WNOHANG, &usage);
+        if (done == pid) break;
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (!result.timed_out && elapsed > std::chrono::duration<double>(options.timeout_seconds)) {
+            ::kill(pid, SIGKILL);
+            result.timed_out = true;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(5000));
     }
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    result.max_rss_kib = usage.ru_maxrss;
+    if (reader.joinable()) reader.join();
     if (WIFEXITED(wstatus)) {
         result.status = WEXITSTATUS(wstatus);
     } else if (WIFSIGNALED(wstatus)) {
         result.signal = WTERMSIG(wstatus);
     }
-    if (options.stdout_path.empty()) result.out = slurp(out_path);
+    if (options.stdout_path.empty() && !piped) result.out = slurp(out_path);
     result.err = slurp(err_path);
     ::unlink(in_path.c_str());
     ::unlink(out_path.c_str());

@@ -12,11 +12,17 @@ struct Result {
     std::string err;
     int status = -1;  // exit status, or -1 when killed by a signal
     int signal = 0;   // the signal that ended it, if any
+    bool timed_out = false;  // killed after RunOptions::timeout_seconds
+    long max_rss_kib = 0;    // peak resident memory
+    double seconds = 0;      // wall-clock time
 };
 
 struct RunOptions {
     std::vector<std::string> args;
     std::string stdout_path;  // empty: captured into Result::out
+    bool closed_pipe = false; // standard output is a pipe nobody reads
+    std::size_t output_limit = 0;  // if set, a pipe closed after this many bytes
+    double timeout_seconds = 60;
 };
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});

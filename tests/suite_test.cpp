@@ -2,6 +2,7 @@
 // that none of them reports success when its output cannot be written.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -66,6 +67,26 @@ TEST(Suite, AFullDiskIsAnError) {
                           : run(program, example(program, ".in"), {{}, "/dev/full"});
             EXPECT_EQ(r.status, 1);
             EXPECT_EQ(r.err, std::string(program) + ": write error: No space left on device\n");
+        }
+    }
+}
+
+// A reader that goes away ends a program quietly: by SIGPIPE, or with a
+// write error and status 1, never with a crash report.
+TEST(Suite, AClosedPipeEndsQuietly) {
+    for (std::string_view program : minitools::programs) {
+        SCOPED_TRACE(program);
+        for (bool help : {true, false}) {
+            minitools::RunOptions options{{}, {}, true};
+            if (help) options.args = {"--help"};
+            auto r = run(program, help ? "" : example(program, ".in"), options);
+            if (r.signal != 0) {
+                EXPECT_EQ(r.signal, SIGPIPE);
+                EXPECT_EQ(r.err, "");
+            } else {
+                EXPECT_EQ(r.status, 1);
+                EXPECT_EQ(r.err, std::string(program) + ": write error: Broken pipe\n");
+            }
         }
     }
 }
