@@ -15,9 +15,10 @@
 namespace {
 
 constexpr std::string_view help_text = R"(Usage: gridmark
-Check whether a square grid of characters is a special diagonal matrix:
-one same character, not 'O', on the whole main diagonal, and 'O' everywhere
-else.
+Check whether a square grid of characters is a special diagonal matrix.
+
+That is one same character, not 'O', on the whole main diagonal, and 'O'
+everywhere else.
 
 Input (standard input): a SIZE, then SIZE x SIZE cells in row-major order;
 each cell is the next character that is not whitespace.

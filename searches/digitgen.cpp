@@ -15,8 +15,10 @@
 namespace {
 
 constexpr std::string_view help_text = R"help(Usage: digitgen
-For each test value N, print its largest generator: the largest X >= 1
-such that X plus the sum of its decimal digits is N.
+For each test value, print its largest digit-sum generator.
+
+A generator of N is a whole number X >= 1 such that X plus the sum of its
+decimal digits is N.
 
 Input (standard input): a COUNT, then COUNT integers N.
 

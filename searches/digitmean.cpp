@@ -14,8 +14,10 @@
 namespace {
 
 constexpr std::string_view help_text = R"(Usage: digitmean
-List the Fibonacci numbers above 10 and below a bound whose digit sum is a
-multiple of their number of digits.
+List the Fibonacci numbers below a bound whose digits have a whole mean.
+
+Those are the Fibonacci numbers above 10 and below BOUND whose digit sum is
+a multiple of their number of digits.
 
 Input (standard input): one integer BOUND.
 

@@ -40,6 +40,12 @@ TEST(Suite, EveryProgramHasHelpAndVersion) {
         auto help = run(program, "", {{"--help"}, {}});
         EXPECT_EQ(help.status, 0);
         EXPECT_EQ(help.out.rfind("Usage: " + std::string(program) + "\n", 0), 0u) << help.out;
+        // The second line is a one-sentence summary (the manual page's name
+        // line), then a blank line.
+        const std::size_t summary = help.out.find('\n') + 1;
+        const std::size_t summary_end = help.out.find('\n', summary);
+        EXPECT_EQ(help.out[summary_end - 1], '.') << help.out;
+        EXPECT_EQ(help.out[summary_end + 1], '\n') << help.out;
         EXPECT_NE(help.out.find("Example"), std::string::npos);
         EXPECT_NE(help.out.find("Exit status"), std::string::npos);
         EXPECT_EQ(help.err, "");
