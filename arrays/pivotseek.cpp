@@ -68,7 +68,6 @@ int main(int argc, char** argv) {
     // the first, the largest the last.
     const int smallest = length > 0 ? values[pivot] : 0;
     const int largest = !descent_seen ? (length > 0 ? values[length - 1] : 0) : values[pivot - 1];
-    int result = -1;
     if (length == 0 || key < smallest || key > largest) {
         program.out.put("NOT FOUND");
         return program.finish();
@@ -78,13 +77,19 @@ int main(int argc, char** argv) {
         program.out.put_int(pivot);
         return program.finish();
     }
-    if (descent_seen && key <= values[length - 1]) {
-        result = search(values.data(), pivot, length - 1, length, key);
-    } else if (descent_seen) {
-        result = search(values.data(), 0, pivot - 1, length, key);
-    } else {
-        result = search(values.data(), 0, length - 1, length, key);
+    // The key's run: the right one (from the rotation point to the end) when
+    // it is not above the last element, else the left one; without a
+    // descent, the whole array.
+    int low = 0;
+    int high = length - 1;
+    if (descent_seen) {
+        if (key <= values[length - 1]) {
+            low = pivot;
+        } else {
+            high = pivot - 1;
+        }
     }
+    const int result = search(values.data(), low, high, length, key);
     if (result == -1) {
         program.out.put("NOT FOUND");
     } else {

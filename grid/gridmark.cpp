@@ -52,19 +52,19 @@ int main(int argc, char** argv) {
             const char cell = program.read_char("cell", static_cast<long long>(row) * size + column + 1, cells);
             out.put(cell);
             out.put('\n');
-            if (row == column && cell == 'O') {
+            // An O on the diagonal is rejected before it could become the
+            // diagonal symbol; the first cell sets that symbol.
+            bool breaks_rule;
+            if (row == column) {
+                breaks_rule = cell == 'O' || (row > 0 && cell != diagonal_symbol);
+            } else {
+                breaks_rule = cell != 'O';
+            }
+            if (breaks_rule) {
                 out.put(not_special);
                 return program.finish();
             }
-            if (row == 0 && column == 0) {
-                diagonal_symbol = cell;
-            } else if (row == column && cell != diagonal_symbol) {
-                out.put(not_special);
-                return program.finish();
-            } else if (row != column && cell != 'O') {
-                out.put(not_special);
-                return program.finish();
-            }
+            if (row == 0 && column == 0) diagonal_symbol = cell;
         }
     }
     out.put(special);
