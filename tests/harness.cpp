@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -43,7 +44,7 @@ std::string slurp(const std::string& path) {
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options) {
     // Each run gets its own files, so tests may run in parallel processes.
-    static int serial = 0;
+    static std::atomic<int> serial = 0;
     const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" +
                              std::to_string(serial++);
     const std::string in_path = stem + ".in", out_path = stem + ".out",

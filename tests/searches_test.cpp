@@ -105,9 +105,9 @@ TEST(Digitgen, BadInput) {
 }
 
 TEST(Nodivisor, AgreesWithTopDownTrialDivision) {
-    std::vector<int> values = range(-2, 150);
+    std::vector<int> values = range(-2, 2000);
     std::mt19937 rng(6);
-    for (int i = 0; i < 60; ++i) values.push_back(std::uniform_int_distribution<int>(150, 100000000)(rng));
+    for (int i = 0; i < 60; ++i) values.push_back(std::uniform_int_distribution<int>(2000, 100000000)(rng));
     // Values just above the largest prime gaps below 2^31, and the top.
     for (int n : {2147483647, 2147483646, 2147483629, 2147483628, 1073741823, 1073741788, 1431655765,
                   1294268791, 1453168141, 2010733844, 2010734179})
