@@ -55,6 +55,29 @@ TEST(Primepair, AgreesWithTheSearchOverEverySplit) {
     expect_same_as_reference("primepair", {1999, 2000, 4093, 4094}, reference::primepair);
 }
 
+// The literal search is cubic, so beyond small n the answer is checked in
+// the form the search always takes, 2p = p + p with p the largest prime not
+// above n / 2, p found with the literal trial division.
+std::string prime_split(int n) {
+    if (n <= 3) return "No Solutions\n";
+    int p = n / 2;
+    while (!reference::isPrime(p)) --p;
+    return std::to_string(2 * p) + " = " + std::to_string(p) + " + " + std::to_string(p) + "\n";
+}
+
+TEST(Primepair, AgreesWithTrialDivisionOverTheIntRange) {
+    std::mt19937 rng(8);
+    std::vector<int> values;
+    for (int i = 0; i < 3000; ++i) values.push_back(std::uniform_int_distribution<int>(4, 2147483647)(rng));
+    // Odd composites that fool weaker primality tests (strong pseudoprimes to
+    // base 2, and to several bases): each starts a search at itself.
+    for (int s : {2047, 3277, 4033, 4681, 8321, 15841, 29341, 42799, 49141, 52633, 65281, 74665,
+                  80581, 85489, 88357, 90751, 25326001, 161304001, 960946321,
+                  1024651121, 1050535501, 1073676289})
+        for (int n : {2 * s, 2 * s + 1}) values.push_back(n);
+    expect_same_as_reference("primepair", values, prime_split);
+}
+
 TEST(Primepair, ExamplesAndEdgeCases) {
     expect_cases("primepair", {
         {"whole worked input", "3\n10\n3\n17\n", "10 = 5 + 5\nNo Solutions\n14 = 7 + 7\n"},
