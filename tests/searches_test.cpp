@@ -2,6 +2,7 @@
 // print, over every small value and at the ends of the int range.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -75,6 +76,37 @@ TEST(Primepair, AgreesWithTrialDivisionOverTheIntRange) {
                   80581, 85489, 88357, 90751, 25326001, 161304001, 960946321,
                   1024651121, 1050535501, 1073676289})
         for (int n : {2 * s, 2 * s + 1}) values.push_back(n);
+    expect_same_as_reference("primepair", values, prime_split);
+}
+
+// Every strong pseudoprime to base 2 below 10^6 (odd composites that pass the
+// strong test to base 2), from a sieve and plain 64-bit arithmetic.
+std::vector<int> base2_pseudoprimes_below_a_million() {
+    const int limit = 1000000;
+    std::vector<bool> composite(limit);
+    for (int p = 2; p * p < limit; ++p)
+        if (!composite[p])
+            for (int m = p * p; m < limit; m += p) composite[m] = true;
+    std::vector<int> found;
+    for (int n = 3; n < limit; n += 2) {
+        if (!composite[n]) continue;
+        std::uint64_t d = n - 1, x = 1, b = 2;
+        int s = 0;
+        for (; d % 2 == 0; d /= 2) ++s;
+        for (; d != 0; d /= 2, b = b * b % n)
+            if (d & 1) x = x * b % n;
+        bool passes = x == 1 || x == static_cast<std::uint64_t>(n - 1);
+        for (int r = 1; r < s && !passes; ++r) passes = (x = x * x % n) == static_cast<std::uint64_t>(n - 1);
+        if (passes) found.push_back(n);
+    }
+    return found;
+}
+
+TEST(Primepair, RejectsEveryBase2PseudoprimeBelowAMillion) {
+    const std::vector<int> pseudoprimes = base2_pseudoprimes_below_a_million();
+    ASSERT_EQ(pseudoprimes.size(), 46u);  // as counted by Pomerance, Selfridge and Wagstaff
+    std::vector<int> values;
+    for (int s : pseudoprimes) values.push_back(2 * s + 1);
     expect_same_as_reference("primepair", values, prime_split);
 }
 
