@@ -2,6 +2,7 @@
 // edge cases, and that the fast procedures agree with the literal ones.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,6 +51,18 @@ TEST(Modecull, BadInput) {
         {"huge count with little data", "2000000000 1 7 1 2 3", "", 1,
          "element 4 of 2000000000: expected an integer, found end of input"},
     });
+}
+
+// Found by fuzzing as a "hang": a pass count of tens of millions asks for
+// as many lines. The program streams them at once and stops quietly when the
+// reader goes away.
+TEST(Modecull, StreamsHugePassCounts) {
+    constexpr std::size_t limit = 1 << 20;
+    auto r = run("modecull", " 1 33333332 3 3", {{}, {}, false, limit, 20});
+    ASSERT_GE(r.out.size(), limit);
+    EXPECT_EQ(r.out.substr(0, 12), "1 \n1 \n1 \n1 \n");
+    EXPECT_EQ(r.out.find_first_not_of("1 \n"), std::string::npos);
+    EXPECT_TRUE(r.signal == SIGPIPE || r.err == "modecull: write error: Broken pipe\n") << r.err;
 }
 
 TEST(Modecull, AgreesWithTheLiteralProcedure) {
