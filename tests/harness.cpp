@@ -148,6 +148,10 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     return result;
 }
 
+std::string example(std::string_view program, std::string_view extension) {
+    return slurp(std::string(examples_dir) + "/" + std::string(program) + std::string(extension));
+}
+
 void expect_case(std::string_view program, const Case& c) {
     SCOPED_TRACE(std::string(program) + ": " + std::string(c.name));
     Result r = run(program, c.input);

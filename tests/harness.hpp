@@ -27,6 +27,9 @@ struct RunOptions {
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
 
+// A recorded example of a program: examples/PROGRAM.in or .out ("" if none).
+std::string example(std::string_view program, std::string_view extension);
+
 // One end-to-end case: input, expected output (byte for byte) and status.
 // A case with status 1 also expects one line on standard error that starts
 // with the program's name; a case with status 0 expects nothing there.

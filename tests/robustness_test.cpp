@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -14,14 +13,6 @@
 #include "programs.hpp"
 
 namespace {
-
-std::string read_example(std::string_view program) {
-    std::ifstream file(std::string(minitools::examples_dir) + "/" + std::string(program) + ".in",
-                       std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> split(const std::string& text) {
     std::istringstream stream(text);
@@ -84,7 +75,7 @@ class Robustness : public testing::TestWithParam<std::string_view> {};
 
 TEST_P(Robustness, HostileInputsEndCleanly) {
     const std::string_view program = GetParam();
-    const std::string example = read_example(program);
+    const std::string example = minitools::example(program, ".in");
     unsigned seed = 20261208;
     for (char c : program) seed = seed * 31 + static_cast<unsigned char>(c);
     for (const std::string& input : hostile_inputs(example, seed)) {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 #include "harness.hpp"
 #include "programs.hpp"
@@ -13,13 +12,12 @@ namespace {
 
 using minitools::run;
 
+// Every program has a recorded example; a missing one is a test failure.
 std::string example(std::string_view program, const char* extension) {
-    std::ifstream file(std::string(minitools::examples_dir) + "/" + std::string(program) + extension,
-                       std::ios::binary);
-    EXPECT_TRUE(file.good()) << "no example " << program << extension;
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    const std::string path =
+        std::string(minitools::examples_dir) + "/" + std::string(program) + extension;
+    EXPECT_TRUE(std::filesystem::exists(path)) << "no example " << path;
+    return minitools::example(program, extension);
 }
 
 // The examples the documentation shows are run as they stand, so they
