@@ -1,15 +1,12 @@
-// modecull: repeatedly removes the most frequent value of an integer array
-// and refills the freed slots at the end.
+// modecull: removes the most frequent value of an array and refills it, pass
+// by pass (what it reads and prints: its help text below).
 //
-// Input:  "length passes modulus", then length integers.
-// Output: after each pass, the whole array, every number followed by one
-//         space, then a newline.
-// Each pass removes every occurrence of the most frequent non-zero value (the
-// smallest one on a tie; 0 only when nothing else is left), keeps the rest in
-// order, and fills each freed slot with (product of all slots before it, times
-// ten) % modulus, all in 32-bit wrap-around arithmetic.
-// Bad input (a missing or malformed number, a negative length, a zero modulus
-// when a slot must be refilled) is reported on standard error with status 1.
+// Each pass finds the most frequent value by counting runs on a sorted copy,
+// O(n log n), where comparing every element with every other would be
+// quadratic. The refill carries the running product of the slots before it,
+// in unsigned arithmetic so that it wraps modulo 2^32 without undefined
+// behaviour. The length is checked as soon as it is read, the modulus before
+// any element is: a zero divisor is an error only when a slot is refilled.
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -18,11 +15,10 @@
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: modecull
-Remove the most frequent value of an integer array and refill, pass by pass.
-
-Input (standard input): three integers LENGTH PASSES MODULUS, then LENGTH
-integers, separated by any whitespace.
+constexpr support::Help help{
+    .summary = "Remove the most frequent value of an integer array and refill, pass by pass.",
+    .description = R"(Input: three integers LENGTH PASSES MODULUS, then LENGTH integers, separated
+by any whitespace.
 
 Each pass removes every occurrence of the most frequent non-zero value (the
 smallest on a tie; 0 only when every element is 0), keeps the others in order,
@@ -31,15 +27,15 @@ and fills each freed slot at the end with (product of all slots before it * 10)
 
 Output: after each pass, the array on one line, each number followed by a
 space.
-
-Example: the input "5 2 7  1 2 2 3 3" prints
+)",
+    .example = R"(  $ printf '5 2 7\n1 2 2 3 3\n' | modecull
   1 3 3 6 1 
   3 3 6 1 1 
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed, LENGTH is negative, MODULUS is 0 while slots must be
-refilled, or the output cannot be written.
-)";
+)",
+    .failure = R"(the input is malformed, LENGTH is negative, MODULUS is 0 while slots
+     must be refilled, or a read or write fails
+)",
+};
 
 // Products wrap modulo 2^32: they are formed in unsigned arithmetic and read
 // back as signed values.
@@ -104,11 +100,11 @@ void print_arr(support::Writer& out, const int* array, int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("modecull", argc, argv, help_text);
+    support::Program program("modecull", argc, argv, help);
     const int length = program.read_int("length");
+    if (length < 0) program.fail("length: expected a count of 0 or more, found " + std::to_string(length));
     const int passes = program.read_int("passes");
     const int modulus = program.read_int("modulus");
-    if (length < 0) program.fail("length: expected a count of 0 or more, found " + std::to_string(length));
     if (modulus == 0 && length > 0 && passes > 0) {
         program.fail("modulus: expected a non-zero divisor, found 0");
     }

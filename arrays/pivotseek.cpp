@@ -1,37 +1,32 @@
-// pivotseek: finds a key in an ascending array that has been rotated.
+// pivotseek: finds a key in a rotated ascending array (what it reads and
+// prints: its help text below).
 //
-// Input:  a length, that many integers, then the key.
-// Output: "mid=P" when the key is the smallest value (P is the rotation
-//         point), "pos=I" with the key's index otherwise, or "NOT FOUND";
-//         no newline.
-// The rotation point is the first index whose value is below its
-// predecessor (0 when there is none). A key within the value range is looked
-// for by bisection in the run it belongs to: the right run (from the rotation
-// point to the end) when it is not above the last element, else the left run.
-// Bad input (a missing or malformed number, a negative length) is reported on
-// standard error with status 1.
+// The rotation point, the first index whose value drops, is found while the
+// elements are read. A key inside the value range is then looked for by
+// bisection in the run it belongs to: the right run when it is not above the
+// last element, else the left one. Arrays that are not rotations of an
+// ascending one are answered by the same rules.
 #include <vector>
 
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: pivotseek
-Find a key in a rotated ascending integer array.
-
-Input (standard input): a LENGTH, then LENGTH integers (an ascending array
-whose tail has been moved to the front), then the KEY.
+constexpr support::Help help{
+    .summary = "Find a key in a rotated ascending integer array.",
+    .description = R"(Input: a LENGTH, then LENGTH integers (an ascending array whose tail has been
+moved to the front), then the KEY.
 
 Output, with no newline: "mid=P" when KEY is the smallest value, at the
 rotation point P (the first element smaller than the one before it, or 0);
 otherwise "pos=I" with the index of KEY, or "NOT FOUND".
-
-Example: the input "15  10 11 12 13 14 15 16 17 18 19 20 21 1 2 3  15"
-prints "pos=5".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed, LENGTH is negative, or the output cannot be written.
-)";
+)",
+    .example = R"(  $ printf '15\n10 11 12 13 14 15 16 17 18 19 20 21 1 2 3\n15\n' | pivotseek
+  pos=5
+)",
+    .failure = R"(the input is malformed, LENGTH is negative, or a read or write fails
+)",
+};
 
 // Bisection over array[low..high], which must be ascending: the index of an
 // element equal to key, or -1. Each step keeps inside low..high and halves
@@ -47,7 +42,7 @@ int search(const int* array, int low, int high, int length, int key) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("pivotseek", argc, argv, help_text);
+    support::Program program("pivotseek", argc, argv, help);
     const int length = program.read_int("length");
     if (length < 0) {
         program.fail("length: expected a count of 0 or more, found " + std::to_string(length));

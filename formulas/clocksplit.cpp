@@ -1,32 +1,30 @@
-// clocksplit: splits a count of seconds into hours, minutes and seconds.
+// clocksplit: splits a count of seconds into hours, minutes and seconds (what
+// it reads and prints: its help text below).
 //
-// Input:  one integer, the count of seconds.
-// Output: "H Hours, M Minutes, S Seconds" with no newline; hours are not
-//         reduced to days, and a negative count gives fields with its sign
-//         (division truncates toward zero).
-// A missing or malformed count is reported on standard error with status 1.
+// Plain int division, which truncates toward zero, so every field of a
+// negative count carries its sign.
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: clocksplit
-Split a count of seconds into whole hours, minutes and seconds.
-
-Input (standard input): one integer, the number of seconds.
+constexpr support::Help help{
+    .summary = "Split a count of seconds into whole hours, minutes and seconds.",
+    .description = R"(Input: one integer, the number of seconds.
 
 Output, with no newline: "H Hours, M Minutes, S Seconds". Hours are not
 reduced to days; a negative count gives negative fields.
-
-Example: the input "3661" prints "1 Hours, 1 Minutes, 1 Seconds".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ echo 90061 | clocksplit
+  25 Hours, 1 Minutes, 1 Seconds
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("clocksplit", argc, argv, help_text);
+    support::Program program("clocksplit", argc, argv, help);
     int total = program.read_int("seconds");
     const int hours = total / 3600;
     total -= hours * 3600;

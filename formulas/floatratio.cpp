@@ -1,27 +1,27 @@
-// floatratio: prints -15 / -7 computed in single precision, as "%f".
-//
-// Reads nothing; always prints "2.142857" with no newline.
+// floatratio: -15 / -7 in single precision, printed as "%f" (its help text
+// below says what it prints).
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: floatratio
-Print the single-precision quotient -15.0 / -7.0 with six decimals.
-
-Input: none; standard input is not read.
+constexpr support::Help help{
+    .summary = "Print the single-precision quotient -15.0 / -7.0 with six decimals.",
+    .description = R"(Input: none; standard input is not read, and no FILE is taken.
 
 Output, with no newline: "2.142857".
-
-Example: running it prints "2.142857".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-output cannot be written.
-)";
+)",
+    .example = R"(  $ floatratio
+  2.142857
+)",
+    .failure = R"(the output cannot be written
+)",
+    .reads_input = false,
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("floatratio", argc, argv, help_text);
+    support::Program program("floatratio", argc, argv, help);
     const float first = -15.0f;
     const float second = -7.0f;
     const float result = first / second;

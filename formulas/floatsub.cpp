@@ -1,27 +1,27 @@
-// floatsub: prints 6 - 6 computed in single precision, as "%f".
-//
-// Reads nothing; always prints "0.000000" with no newline.
+// floatsub: 6 - 6 in single precision, printed as "%f" (its help text below
+// says what it prints).
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: floatsub
-Print the single-precision difference 6.0 - 6.0 with six decimals.
-
-Input: none; standard input is not read.
+constexpr support::Help help{
+    .summary = "Print the single-precision difference 6.0 - 6.0 with six decimals.",
+    .description = R"(Input: none; standard input is not read, and no FILE is taken.
 
 Output, with no newline: "0.000000".
-
-Example: running it prints "0.000000".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-output cannot be written.
-)";
+)",
+    .example = R"(  $ floatsub
+  0.000000
+)",
+    .failure = R"(the output cannot be written
+)",
+    .reads_input = false,
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("floatsub", argc, argv, help_text);
+    support::Program program("floatsub", argc, argv, help);
     const float first = 6.0f;
     const float second = 6.0f;
     const float result = first - second;

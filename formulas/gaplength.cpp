@@ -1,11 +1,9 @@
-// gaplength: the distance between two points with integer coordinates.
+// gaplength: the distance between two integer points (what it reads and
+// prints: its help text below).
 //
-// Input:  four integers x1 y1 x2 y2.
-// Output: the Euclidean distance with three decimals and no newline.
 // The differences and the sum of their squares are formed exactly, in 128-bit
 // integers, and converted to double once before the square root, so no
 // coordinates overflow (0 0 65536 0 prints 65536.000).
-// A missing or malformed number is reported on standard error with status 1.
 #include <cmath>
 #include <cstdint>
 
@@ -13,19 +11,19 @@
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: gaplength
-Print the distance between two points with integer coordinates.
-
-Input (standard input): four integers X1 Y1 X2 Y2.
+constexpr support::Help help{
+    .summary = "Print the distance between two points with integer coordinates.",
+    .description = R"(Input: four integers X1 Y1 X2 Y2.
 
 Output, with three decimals and no newline: the square root of
 (X1 - X2)^2 + (Y1 - Y2)^2, computed exactly before the root.
-
-Example: the input "0 0 3 4" prints "5.000".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ echo 0 0 3 4 | gaplength
+  5.000
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 __extension__ typedef unsigned __int128 uint128;
 
@@ -36,7 +34,7 @@ uint128 magnitude(std::int64_t difference) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("gaplength", argc, argv, help_text);
+    support::Program program("gaplength", argc, argv, help);
     const int x1 = program.read_int("x1");
     const int y1 = program.read_int("y1");
     const int x2 = program.read_int("x2");

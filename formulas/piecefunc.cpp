@@ -1,42 +1,39 @@
-// piecefunc: evaluates a function defined in four ranges of a real x.
+// piecefunc: a function defined in four ranges of a real x (what it reads
+// and prints: its help text below).
 //
-// Input:  one real number x (anything scanf's "%f" accepts, including nan,
-//         inf, infinity and hexadecimal forms), rounded to single precision.
-// Output: with "%.4f" and no newline: -x for x < -1; 1 for -1 <= x < 0;
-//         cosf(x) for 0 <= x < pi; -exp(pi - x) for x >= pi and for NaN.
 // The range limits -1 and 0 are compared in single precision, pi in double;
-// the cosine is single precision, the exponential double.
-// A missing or malformed number is reported on standard error with status 1.
+// the cosine is single precision, the exponential double. A NaN fails every
+// comparison and so takes the last branch.
 #include <cmath>
 
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: piecefunc
-Evaluate a four-range function of a real number X.
+constexpr support::Help help{
+    .summary = "Evaluate a four-range function of a real number X.",
+    .description = R"(Input: one real number X (decimal, hexadecimal, inf, infinity or nan),
+rounded to single precision.
 
-Input (standard input): one real number X (decimal, hexadecimal, inf,
-infinity or nan), rounded to single precision.
-
-Output, with four decimals and no newline:
+The output has four decimals and no newline. It is
   -X            when X < -1
   1             when -1 <= X < 0
   cos(X)        when 0 <= X < pi (single precision)
   -exp(pi - X)  when X >= pi, and when X is not a number
-
-Example: the input "2" prints "-0.4161".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ echo 2 | piecefunc
+  -0.4161
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 constexpr double pi = 3.141592653589793;
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("piecefunc", argc, argv, help_text);
+    support::Program program("piecefunc", argc, argv, help);
     const float x = program.read_float("x");
     double value;
     if (-1.0f > x) {

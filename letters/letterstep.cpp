@@ -1,39 +1,34 @@
-// letterstep: shows a character, its code, and the character a step further.
+// letterstep: a character, its code and the character a step further (what it
+// reads and prints: its help text below).
 //
-// Input:  one byte (nothing skipped: a blank or newline counts), then an
-//         integer step.
-// Output: "C CODE D SUM FLAG" with no newline: the byte, its signed code
-//         (-128 to 127), the byte whose code is the low 8 bits of SUM, SUM =
-//         code + step in 32-bit wrap-around arithmetic, and 1 when the code is
-//         below that of 'Z' (90), else 0.
-// A missing byte or a missing or malformed step is reported on standard
-// error with status 1.
+// The byte is signed (128 to 255 count as -128 to -1), whatever the platform's
+// char is; the sum wraps modulo 2^32 through unsigned arithmetic.
 #include <cstdint>
 
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: letterstep
-Show a character, its code, and the character a given step further on.
-
-Input (standard input): one byte, taken as it is (a blank or newline counts),
-then an integer STEP.
+constexpr support::Help help{
+    .summary = "Show a character, its code, and the character a given step further on.",
+    .description = R"(Input: one byte, taken as it is (a blank or newline counts), then an integer
+STEP.
 
 Output, with no newline: "C CODE D SUM FLAG": the byte C, its signed code
 (bytes 128 to 255 are -128 to -1), the byte D with the low 8 bits of SUM,
 SUM = CODE + STEP, and FLAG = 1 when CODE < 90 (the code of 'Z'), else 0.
-
-Example: the input "a 3" prints "a 97 d 100 0".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ printf 'a\n3\n' | letterstep
+  a 97 d 100 0
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("letterstep", argc, argv, help_text);
+    support::Program program("letterstep", argc, argv, help);
     const char symbol = program.read_char("character");
     program.in.skip_space();
     const int step = program.read_int("step");

@@ -1,16 +1,9 @@
-// unshift: shifts a word back with one key per character class.
+// unshift: shifts a word back with one key per character class (what it
+// reads and prints: its help text below).
 //
-// Input:  three integers LOWER UPPER DIGIT, then one word.
-// Output: for each lower-case letter or digit that wraps around its class,
-//         the number of wrap steps on a line of its own; then the decoded
-//         word, with no newline (it ends at the first byte that became 0).
-// Lower-case letters move back by LOWER, upper-case letters by UPPER, digits
-// by DIGIT, each wrapping once to the end of its class when it would fall
-// below its start; every other byte moves back by DIGIT without wrapping.
 // Bytes are signed (128 to 255 are -128 to -1), arithmetic is 32-bit with
-// wrap-around, and a stored byte is the low 8 bits.
-// Bad input (a missing or malformed key, no word) is reported on standard
-// error with status 1.
+// wrap-around, and a stored byte is the low 8 bits; the word ends at the
+// first byte that becomes 0, as a C string would.
 #include <cstdint>
 #include <string>
 
@@ -18,10 +11,9 @@
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: unshift
-Decode a word shifted forward by one key per character class.
-
-Input (standard input): three integers LOWER UPPER DIGIT, then a WORD.
+constexpr support::Help help{
+    .summary = "Decode a word shifted forward by one key per character class.",
+    .description = R"(Input: three integers LOWER UPPER DIGIT, then a WORD.
 
 Each lower-case letter of WORD moves back by LOWER, each upper-case letter
 by UPPER and each digit by DIGIT; one that falls below the start of its class
@@ -30,13 +22,16 @@ wraps once to the end of it. Any other byte moves back by DIGIT.
 Output: for each lower-case letter and each digit that wraps, the number of
 wrap steps on its own line (an upper-case wrap prints nothing); then the
 decoded word, with no newline.
-
-Example: the input "5 2 4 cAb1-z" prints the lines 2, 3 and 2, then
-"xYw7)u".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ printf '5 2 4\ncAb1-z\n' | unshift
+  2
+  3
+  2
+  xYw7)u
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 // 32-bit wrap-around subtraction, without signed overflow.
 int sub(int a, int b) {
@@ -61,7 +56,7 @@ char shift_back(int c, int key, int before, int last, bool report, support::Writ
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("unshift", argc, argv, help_text);
+    support::Program program("unshift", argc, argv, help);
     const int lower_key = program.read_int("lower-case key");
     const int upper_key = program.read_int("upper-case key");
     const int digit_key = program.read_int("digit key");

@@ -1,36 +1,35 @@
-// digitgen: for each test value n, its largest digit-sum generator.
+// digitgen: the largest digit-sum generator of each test value (what it reads
+// and prints: its help text below).
 //
-// Input:  a case count, then one integer n per case (each case is answered
-//         before the next value is read).
-// Output: one line per case: "n = x + (d1+d2+...+dk)" for the largest x >= 1
-//         with x + (sum of the digits of x) = n, or "No solution".
 // A generator lies below n by its own digit sum, at most 82 for an int
-// (1999999999), so only x from n - 1 down to n - 82 can match.
-// A missing or malformed test value is reported on standard error with
-// status 1, after the lines of the cases already answered.
+// (1999999999), so only x from n - 1 down to n - 82 can match, and the digit
+// sum is carried from one candidate to the next.
 #include <algorithm>
 
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"help(Usage: digitgen
-For each test value, print its largest digit-sum generator.
-
-A generator of N is a whole number X >= 1 such that X plus the sum of its
+constexpr support::Help help{
+    .summary = "For each test value, print its largest digit-sum generator.",
+    .description = R"help(A generator of N is a whole number X >= 1 such that X plus the sum of its
 decimal digits is N.
 
-Input (standard input): a COUNT, then COUNT integers N.
+Input: a COUNT, then COUNT integers N. Each N is answered before the next is
+read.
 
 Output, one line per N: "N = X + (D1+D2+...+Dk)" with the digits of X, or
 "No solution".
-
-Example: the input "4  101 20 2 1" prints the lines "101 = 100 + (1+0+0)",
-"No solution", "2 = 1 + (1)" and "No solution".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)help";
+)help",
+    .example = R"(  $ printf '4\n101\n20\n2\n1\n' | digitgen
+  101 = 100 + (1+0+0)
+  No solution
+  2 = 1 + (1)
+  No solution
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 // The largest digit sum of a positive int, that of 1999999999.
 constexpr int largest_digit_sum = 82;
@@ -66,7 +65,7 @@ void print_soln(support::Writer& out, int n, int x, int k) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("digitgen", argc, argv, help_text);
+    support::Program program("digitgen", argc, argv, help);
     const int case_count = program.read_int("case count");
     for (int i = 0; i < case_count; ++i) {
         const int n = program.read_int("test value", i + 1LL, case_count);

@@ -1,39 +1,35 @@
-// digitmean: lists the Fibonacci numbers whose digits have a whole mean.
+// digitmean: the Fibonacci numbers whose digits have a whole mean (what it
+// reads and prints: its help text below).
 //
-// Input:  one integer, the bound.
-// Output: every Fibonacci number greater than 10 and smaller than the bound
-//         whose digit sum is divisible by its number of digits, in increasing
-//         order, each followed by one space; no newline.
 // Terms are formed in 64 bits, so every int bound works (the largest ones
-// print the same as 1836311902). A missing or malformed bound is reported
-// on standard error with status 1.
+// print the same as 1836311902).
 #include <cstdint>
 
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: digitmean
-List the Fibonacci numbers below a bound whose digits have a whole mean.
-
-Those are the Fibonacci numbers above 10 and below BOUND whose digit sum is
+constexpr support::Help help{
+    .summary = "List the Fibonacci numbers below a bound whose digits have a whole mean.",
+    .description = R"(Those are the Fibonacci numbers above 10 and below BOUND whose digit sum is
 a multiple of their number of digits.
 
-Input (standard input): one integer BOUND.
+Input: one integer BOUND.
 
 Output, with no newline: the qualifying numbers in increasing order, each
 followed by one space.
-
-Example: the input "1000" prints "13 55 144 987 ".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ echo 1000 | digitmean
+  13 55 144 987 
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("digitmean", argc, argv, help_text);
+    support::Program program("digitmean", argc, argv, help);
     std::int64_t prev_term = 0;
     std::int64_t term = 1;
     const int bound = program.read_int("bound");

@@ -1,26 +1,25 @@
-// nodivisor: prints the largest prime not above a number.
+// nodivisor: the largest prime not above a number (what it reads and prints:
+// its help text below).
 //
-// Input:  one integer n.
-// Output: the largest prime p <= n, with no newline; 1 and 2 are printed as
-//         they are, and nothing is printed for n <= 0.
-// A missing or malformed number is reported on standard error with status 1.
+// Candidates are tried downward from n, each by trial division upward from 2,
+// so a composite is rejected at its smallest factor.
 #include "support.hpp"
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: nodivisor
-Print the largest prime that does not exceed a number.
-
-Input (standard input): one integer N.
+constexpr support::Help help{
+    .summary = "Print the largest prime that does not exceed a number.",
+    .description = R"(Input: one integer N.
 
 Output, with no newline: the largest prime not above N; N itself when N is 1
 or 2; nothing when N is 0 or negative.
-
-Example: the input "100" prints "97".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ echo 100 | nodivisor
+  97
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 // Whether n >= 3 has no divisor between 2 and its square root, trying 2 and
 // then the odd numbers upward: a composite is given away by its smallest
@@ -36,7 +35,7 @@ bool has_no_divisor(int n) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("nodivisor", argc, argv, help_text);
+    support::Program program("nodivisor", argc, argv, help);
     int n = program.read_int("number");
     if (n == 1 || n == 2) {
         program.out.put_int(n);

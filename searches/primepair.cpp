@@ -1,14 +1,9 @@
-// primepair: for each test value, the best split of a sum into two primes.
+// primepair: the best split of a sum into two primes for each test value
+// (what it reads and prints: its help text below).
 //
-// Input:  a case count, then one integer n per case (each case is answered
-//         before the next value is read).
-// Output: one line per case: "No Solutions" for n <= 3; otherwise
-//         "S = D + Y", the split into primes D <= Y with the largest smaller
-//         part D over every sum from n down to 2, the smallest sum S among
-//         those. That split is always 2p = p + p, with p the largest prime
-//         not above n / 2, which is what is computed.
-// A missing or malformed test value is reported on standard error with
-// status 1, after the lines of the cases already answered.
+// Searching every split of every sum from n down always ends at 2p = p + p,
+// with p the largest prime not above n / 2, which is what is computed: a
+// downward scan from n / 2 with a fast primality test (see isPrime).
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -19,22 +14,24 @@
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: primepair
-For each test value, print the best split of a sum into two primes.
-
-Input (standard input): a COUNT, then COUNT integers N.
+constexpr support::Help help{
+    .summary = "For each test value, print the best split of a sum into two primes.",
+    .description = R"(Input: a COUNT, then COUNT integers N. Each N is answered before the next is
+read.
 
 Output, one line per N: "No Solutions" when N <= 3; otherwise "S = D + Y",
 where D + Y = S <= N, D <= Y are both prime, D is as large as possible and,
 for that D, S as small as possible. This is always 2P = P + P with P the
 largest prime not above N / 2.
-
-Example: the input "3  10 3 17" prints the lines "10 = 5 + 5",
-"No Solutions" and "14 = 7 + 7".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed or the output cannot be written.
-)";
+)",
+    .example = R"(  $ printf '3\n10\n3\n17\n' | primepair
+  10 = 5 + 5
+  No Solutions
+  14 = 7 + 7
+)",
+    .failure = R"(the input is malformed or a read or write fails
+)",
+};
 
 // Arithmetic modulo an odd n < 2^31 in Montgomery form (x stands for
 // x * 2^32 mod n), so that a product needs multiplications but no division.
@@ -147,7 +144,7 @@ int isPrime(int a) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("primepair", argc, argv, help_text);
+    support::Program program("primepair", argc, argv, help);
     support::Writer& out = program.out;
     const int case_count = program.read_int("case count");
     for (int i = 0; i < case_count; ++i) {

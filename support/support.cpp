@@ -1,10 +1,12 @@
 #include "support.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace support {
@@ -59,13 +61,15 @@ void Reader::set_before_wait(void (*hook)(void*), void* context) {
 bool Reader::refill() {
     if (fd_ < 0) return false;
     if (before_wait_) before_wait_(before_wait_context_);
+    dropped_lines_ += static_cast<std::size_t>(std::count(buf_, buf_ + end_, '\n'));
     base_ += end_;
     pos_ = end_ = 0;
     for (;;) {
         ssize_t n = ::read(fd_, storage_.data(), storage_.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            fd_ = -1;  // end of input (a read error counts as its end)
+            if (n < 0) error_ = errno;
+            fd_ = -1;
             return false;
         }
         end_ = static_cast<std::size_t>(n);
@@ -77,8 +81,18 @@ void Reader::skip_space() {
     while (is_space(peek())) ++pos_;
 }
 
+std::size_t Reader::token_line() const {
+    // A token that began in a dropped buffer has no newline after its start.
+    std::size_t lines = dropped_lines_;
+    if (token_start_ > base_) {
+        lines += static_cast<std::size_t>(std::count(buf_, buf_ + (token_start_ - base_), '\n'));
+    }
+    return lines + 1;
+}
+
 Status Reader::read_int(int& value) {
     skip_space();
+    token_start_ = consumed();
     int c = peek();
     if (c < 0) return Status::end_of_input;
     bool negative = false;
@@ -119,8 +133,10 @@ Status Reader::read_int(int& value) {
 }
 
 Status Reader::read_char(char& value) {
-    int c = get();
+    int c = peek();
+    token_start_ = consumed();
     if (c < 0) return Status::end_of_input;
+    ++pos_;
     value = static_cast<char>(c);
     return Status::ok;
 }
@@ -128,6 +144,7 @@ Status Reader::read_char(char& value) {
 Status Reader::read_word(std::string& word) {
     word.clear();
     skip_space();
+    token_start_ = consumed();
     if (peek() < 0) return Status::end_of_input;
     for (;;) {
         // Copy whole runs from the buffer at once.
@@ -144,6 +161,7 @@ Status Reader::read_word(std::string& word) {
 // conversion succeeds when strtof uses at least one character of it.
 Status Reader::read_float(float& value) {
     skip_space();
+    token_start_ = consumed();
     int c = peek();
     if (c < 0) return Status::end_of_input;
     std::string& text = last_token_;
@@ -277,19 +295,41 @@ bool Writer::flush() {
 #define MINITOOLS_VERSION "0"
 #endif
 
-Program::Program(const char* name, int argc, char** argv, std::string_view help)
+Program::Program(const char* name, int argc, char** argv, const Help& help)
     : in(STDIN_FILENO), out(STDOUT_FILENO), name_(name) {
-    if (argc == 2) {
-        std::string_view option = argv[1];
-        if (option == "--help" || option == "--version") {
-            if (option == "--help") {
-                out.put(help);
-            } else {
-                out.put(name);
-                out.put(" (minitools) " MINITOOLS_VERSION "\n");
-            }
+    // Options count wherever they stand before "--", as getopt sees them;
+    // the first one decides.
+    std::vector<const char*> operands;
+    bool options_ended = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (options_ended || arg == "-" || arg.empty() || arg[0] != '-') {
+            operands.push_back(argv[i]);
+        } else if (arg == "--") {
+            options_ended = true;
+        } else if (arg == "--help") {
+            print_help(help);
             std::exit(finish());
+        } else if (arg == "--version") {
+            out.put(name);
+            out.put(" (minitools) " MINITOOLS_VERSION "\n"
+                    "Copyright (C) 2026 the minitools authors.\n"
+                    "License MIT: <https://opensource.org/licenses/MIT>.\n"
+                    "There is NO WARRANTY, to the extent permitted by law.\n");
+            std::exit(finish());
+        } else {
+            fail_usage("unrecognized option '" + std::string(arg) + "'");
         }
+    }
+    const std::size_t allowed = help.reads_input ? 1 : 0;
+    if (operands.size() > allowed) {
+        fail_usage("extra operand '" + std::string(operands[allowed]) + "'");
+    }
+    if (!operands.empty() && std::string_view(operands[0]) != "-") {
+        file_ = operands[0];
+        const int fd = ::open(file_, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) fail_plain(std::string(file_) + ": " + std::strerror(errno), exit_failure);
+        in.set_descriptor(fd);
     }
     // On a terminal, show what was printed before waiting for more input.
     if (out.is_terminal()) {
@@ -297,7 +337,31 @@ Program::Program(const char* name, int argc, char** argv, std::string_view help)
     }
 }
 
-void Program::fail(std::string_view message) {
+void Program::print_help(const Help& help) {
+    const std::string_view name = name_;
+    out.put("Usage: ");
+    out.put(name);
+    out.put(help.reads_input ? " [FILE]\n" : "\n");
+    out.put("  or:  ");
+    out.put(name);
+    out.put(" OPTION\n");
+    out.put(help.summary);
+    out.put("\n\n");
+    out.put(help.description);
+    out.put("\nOptions:\n"
+            "      --help     display this help and exit\n"
+            "      --version  output version information and exit\n\n");
+    if (help.reads_input) out.put("With no FILE, or when FILE is -, read standard input.\n\n");
+    out.put("Example:\n");
+    out.put(help.example);
+    out.put("\nExit status:\n"
+            "  0  success\n"
+            "  1  ");
+    out.put(help.failure);
+    out.put("  2  a wrong command line: an unknown option or an extra operand\n");
+}
+
+void Program::fail_plain(std::string_view message, int status) {
     out.flush();
     std::string line = name_;
     line += ": ";
@@ -305,7 +369,30 @@ void Program::fail(std::string_view message) {
     line += '\n';
     int error = 0;
     write_all(STDERR_FILENO, line.data(), line.size(), error);
-    std::exit(exit_failure);
+    std::exit(status);
+}
+
+void Program::fail_usage(std::string_view message) {
+    std::string text(message);
+    text += "\nTry '";
+    text += name_;
+    text += " --help' for more information.";
+    fail_plain(text, exit_usage);
+}
+
+void Program::fail_read_error() {
+    std::string message = file_ != nullptr ? std::string(file_) + ": " : std::string();
+    message += "read error: ";
+    message += std::strerror(in.error());
+    fail_plain(message, exit_failure);
+}
+
+void Program::fail(std::string_view message) {
+    std::string located = file_ != nullptr ? std::string(file_) + ":" : std::string("line ");
+    located += std::to_string(in.token_line());
+    located += ": ";
+    located += message;
+    fail_plain(located, exit_failure);
 }
 
 void Program::fail_read(Status status, std::string_view expected, std::string_view what,
@@ -316,6 +403,7 @@ void Program::fail_read(Status status, std::string_view expected, std::string_vi
         if (count > 0) message += " of " + std::to_string(count);
     }
     message += ": ";
+    if (status == Status::end_of_input && in.error() != 0) fail_read_error();
     switch (status) {
     case Status::too_large:
         message += "integer '" + consumed + "' is too large (the largest is 2147483647)";
@@ -365,6 +453,7 @@ float Program::read_float(std::string_view what, long long index, long long coun
 }
 
 int Program::finish() {
+    if (in.error() != 0) fail_read_error();
     out.flush();
     int error = out.error();
     if (error == 0 && ::close(STDOUT_FILENO) != 0 && errno != EBADF) error = errno;

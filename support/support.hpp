@@ -1,6 +1,7 @@
-// Support shared by every program of the suite: strict reading of standard
-// input with scanf-compatible conversions, one way to report bad input,
-// buffered and checked standard output, and the --help/--version options.
+// Support shared by every program of the suite: the command line (an
+// optional FILE operand, --help, --version), strict reading of the input with
+// scanf-compatible conversions, one way to report bad input, and buffered,
+// checked standard output.
 //
 // Nothing here knows about any particular program.
 #pragma once
@@ -15,7 +16,8 @@ namespace support {
 
 // Exit statuses, named once for the whole suite.
 inline constexpr int exit_ok = 0;
-inline constexpr int exit_failure = 1;  // bad input or a failed write
+inline constexpr int exit_failure = 1;  // bad input, or a failed read or write
+inline constexpr int exit_usage = 2;    // a wrong command line
 
 // The outcome of one conversion.
 enum class Status {
@@ -33,6 +35,9 @@ class Reader {
 public:
     explicit Reader(int fd);
     explicit Reader(std::string_view text);  // for tests: no descriptor
+
+    // Reads from fd from now on; only before anything has been read.
+    void set_descriptor(int fd) { fd_ = fd; }
 
     // Called before the reader blocks waiting for more input (used to
     // flush pending output when standard output is a terminal).
@@ -66,6 +71,16 @@ public:
     // Bytes consumed so far (used by tests to compare positions).
     std::size_t consumed() const { return base_ + pos_; }
 
+    // The errno of a failed read, or 0. A failed read ends the input as
+    // far as the conversions are concerned; the caller reports it.
+    int error() const { return error_; }
+
+    // The 1-based line on which the token of the latest conversion starts
+    // (for "%c", the line of the byte taken; at the end of the input, the
+    // line the input ends on). Lines are counted only when asked for: the
+    // newlines of each buffer are added up when it is dropped.
+    std::size_t token_line() const;
+
     // Up to limit bytes of the token at the current position, for messages:
     // printable ASCII as is, other bytes as \xNN.
     std::string describe_next(std::size_t limit = 24);
@@ -83,6 +98,9 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::size_t base_ = 0;  // bytes dropped from the buffer before buf_[0]
+    std::size_t dropped_lines_ = 0;  // newlines among those bytes
+    std::size_t token_start_ = 0;    // offset of the latest token's first byte
+    int error_ = 0;
     void (*before_wait_)(void*) = nullptr;
     void* before_wait_context_ = nullptr;
     std::string last_token_;
@@ -125,19 +143,37 @@ private:
     char* buf_;
 };
 
-// What one program needs at run time: its name, standard input and output,
-// and the single way to fail.
+// What --help prints for one program, apart from what every program shares
+// (the usage lines, the options, standard input, the exit statuses 0 and 2).
+struct Help {
+    std::string_view summary;      // one sentence: the manual page's name line
+    std::string_view description;  // paragraphs: the input, the answer
+    // A shell session: an indented "$ " command line, then the lines it
+    // prints, indented alike.
+    std::string_view example;
+    // When the status is 1, after "  1  "; further lines indented by five.
+    std::string_view failure;
+    bool reads_input = true;  // false: no FILE operand, standard input unused
+};
+
+// What one program needs at run time: its name, its input and output, and
+// the single way to fail.
 class Program {
 public:
-    // Handles --help and --version when one of them is the only argument
-    // (prints and exits 0); every other argument is ignored.
-    Program(const char* name, int argc, char** argv, std::string_view help);
+    // Reads the command line the way the usual Unix filters do: --help and
+    // --version print and exit 0; any other option, or a second operand, is
+    // reported with status 2 before anything is read; "--" ends the options;
+    // the one operand, FILE, is read instead of standard input ("-" means
+    // standard input). A FILE that cannot be opened ends it with status 1.
+    Program(const char* name, int argc, char** argv, const Help& help);
 
     Reader in;
     Writer out;
 
-    // Reports "name: message" on standard error after flushing what was
-    // already printed, and exits with status 1.
+    // Reports "name: line L: message" (or "name: FILE:L: message") on
+    // standard error after flushing what was already printed, and exits with
+    // status 1. L is the line of the token read last, which the message is
+    // about.
     [[noreturn]] void fail(std::string_view message);
 
     // Each conversion either succeeds or ends the program with a message
@@ -150,7 +186,8 @@ public:
     float read_float(std::string_view what, long long index = 0, long long count = 0);
 
     // Flushes standard output and returns the exit status: 0, or 1 with
-    // "name: write error: ..." when anything could not be written.
+    // "name: write error: ..." when anything could not be written, or
+    // "name: read error: ..." when a read failed.
     int finish();
 
     const char* name() const { return name_; }
@@ -158,7 +195,12 @@ public:
 private:
     [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what,
                                 long long index, long long count, const std::string& found);
+    [[noreturn]] void fail_usage(std::string_view message);
+    [[noreturn]] void fail_read_error();
+    [[noreturn]] void fail_plain(std::string_view message, int status);
+    void print_help(const Help& help);
     const char* name_;
+    const char* file_ = nullptr;  // the FILE operand, when it is not standard input
 };
 
 }  // namespace support

@@ -57,7 +57,12 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in_path.c_str(), O_RDONLY, 0);
+    if (options.closed_stdin) {
+        posix_spawn_file_actions_addclose(&actions, 0);
+    } else {
+        const std::string& path = options.stdin_path.empty() ? in_path : options.stdin_path;
+        posix_spawn_file_actions_addopen(&actions, 0, path.c_str(), O_RDONLY, 0);
+    }
     // Standard output goes to a file, or to a pipe that is either closed
     // from the start or read by a thread up to a limit and then closed.
     int pipe_ends[2] = {-1, -1};
@@ -71,6 +76,8 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
         posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
         posix_spawn_file_actions_addclose(&actions, pipe_ends[1]);
         if (pipe_ends[0] >= 0) posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+    } else if (options.closed_stdout) {
+        posix_spawn_file_actions_addclose(&actions, 1);
     } else {
         posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);

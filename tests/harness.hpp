@@ -18,11 +18,14 @@ struct Result {
 };
 
 struct RunOptions {
-    std::vector<std::string> args;
-    std::string stdout_path;  // empty: captured into Result::out
+    std::vector<std::string> args = {};
+    std::string stdout_path = {};  // empty: captured into Result::out
     bool closed_pipe = false; // standard output is a pipe nobody reads
     std::size_t output_limit = 0;  // if set, a pipe closed after this many bytes
     double timeout_seconds = 60;
+    std::string stdin_path = {};  // empty: the input given to run()
+    bool closed_stdin = false;    // standard input not open at all
+    bool closed_stdout = false;   // standard output not open at all
 };
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});

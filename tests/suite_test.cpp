@@ -1,9 +1,12 @@
-// Show that every program of the build answers --help and --version, and
-// that none of them reports success when its output cannot be written.
+// Show that every program of the build answers --help and --version, takes
+// its operands and options as the usual Unix filters do, says where bad
+// input is, and never reports success when a read or write failed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 
 #include "harness.hpp"
 #include "programs.hpp"
@@ -32,34 +35,151 @@ TEST(Suite, EveryProgramPrintsItsRecordedExample) {
     }
 }
 
+// The two programs that read nothing take no operand either.
+bool reads_input(std::string_view program) {
+    return program != "floatsub" && program != "floatratio";
+}
+
 TEST(Suite, EveryProgramHasHelpAndVersion) {
     for (std::string_view program : minitools::programs) {
         SCOPED_TRACE(program);
-        auto help = run(program, "", {{"--help"}, {}});
+        const std::string name(program);
+        auto help = run(program, "", {{"--help"}});
         EXPECT_EQ(help.status, 0);
-        EXPECT_EQ(help.out.rfind("Usage: " + std::string(program) + "\n", 0), 0u) << help.out;
-        // The second line is a one-sentence summary (the manual page's name
-        // line), then a blank line.
-        const std::size_t summary = help.out.find('\n') + 1;
-        const std::size_t summary_end = help.out.find('\n', summary);
+        const std::string usage = "Usage: " + name + (reads_input(program) ? " [FILE]" : "") +
+                                  "\n  or:  " + name + " OPTION\n";
+        EXPECT_EQ(help.out.rfind(usage, 0), 0u) << help.out;
+        // Then a one-sentence summary (the manual page's name line) and a
+        // blank line.
+        const std::size_t summary_end = help.out.find('\n', usage.size());
         EXPECT_EQ(help.out[summary_end - 1], '.') << help.out;
         EXPECT_EQ(help.out[summary_end + 1], '\n') << help.out;
-        EXPECT_NE(help.out.find("Example"), std::string::npos);
-        EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+        for (const char* part : {"\nOptions:\n", "\nExample:\n  $ ", "\nExit status:\n  0  ",
+                                 "\n  1  ", "\n  2  "}) {
+            EXPECT_NE(help.out.find(part), std::string::npos) << part;
+        }
+        EXPECT_EQ(help.out.find("With no FILE") != std::string::npos, reads_input(program));
         EXPECT_EQ(help.err, "");
-        auto version = run(program, "", {{"--version"}, {}});
+        auto version = run(program, "", {{"--version"}});
         EXPECT_EQ(version.status, 0);
-        EXPECT_EQ(version.out, std::string(program) + " (minitools) 1.0.0\n");
+        EXPECT_EQ(version.out, name + " (minitools) 1.0.0\n"
+                                      "Copyright (C) 2026 the minitools authors.\n"
+                                      "License MIT: <https://opensource.org/licenses/MIT>.\n"
+                                      "There is NO WARRANTY, to the extent permitted by law.\n");
     }
 }
 
-TEST(Suite, OtherArgumentsAreIgnored) {
+// Operands, options and failed reads, the way every Unix filter takes them.
+// In "err", NAME stands for the program and FILE for its example's path.
+// Standard input is a directory unless a row says otherwise, so a program
+// that read it when it should not would fail with a read error.
+TEST(Suite, CommandLineLikeEveryFilter) {
+    enum Input { directory, example_input, closed };
+    struct Row {
+        std::string_view name;
+        std::vector<std::string> args;
+        Input input;
+        int status;   // for the programs that read input
+        std::string err;
+        bool example_out;  // prints the example's output
+    };
+    const std::string usage = "\nTry 'NAME --help' for more information.\n";
+    const std::vector<Row> rows = {
+        {"the file operand is read", {"FILE"}, directory, 0, "", true},
+        {"- is standard input", {"-"}, example_input, 0, "", true},
+        {"-- ends the options", {"--", "FILE"}, directory, 0, "", true},
+        {"a file named like an option", {"--", "--foo"}, directory, 1,
+         "NAME: --foo: No such file or directory\n", false},
+        {"an unknown long option", {"--foo"}, directory, 2,
+         "NAME: unrecognized option '--foo'" + usage, false},
+        {"a short option", {"-h"}, directory, 2, "NAME: unrecognized option '-h'" + usage, false},
+        {"an abbreviation", {"--he"}, directory, 2, "NAME: unrecognized option '--he'" + usage,
+         false},
+        {"an option after the operand", {"FILE", "--foo"}, directory, 2,
+         "NAME: unrecognized option '--foo'" + usage, false},
+        {"--help after an operand", {"FILE", "extra", "--help"}, directory, 0, "", false},
+        {"a second operand", {"FILE", "extra"}, directory, 2, "NAME: extra operand 'extra'" + usage,
+         false},
+        {"a missing file", {"/nonexistent"}, directory, 1,
+         "NAME: /nonexistent: No such file or directory\n", false},
+        {"a directory operand", {"/"}, example_input, 1, "NAME: /: read error: Is a directory\n",
+         false},
+        {"standard input a directory", {}, directory, 1, "NAME: read error: Is a directory\n",
+         false},
+        {"standard input closed", {}, closed, 1, "NAME: read error: Bad file descriptor\n", false},
+    };
+    auto replace = [](std::string text, std::string_view from, const std::string& to) {
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;) {
+            text.replace(at, from.size(), to);
+        }
+        return text;
+    };
     for (std::string_view program : minitools::programs) {
-        SCOPED_TRACE(program);
-        auto plain = run(program, "");
-        auto with_args = run(program, "", {{"--help", "extra"}, {}});
-        EXPECT_EQ(with_args.out, plain.out);
-        EXPECT_EQ(with_args.status, plain.status);
+        const std::string name(program);
+        const std::string file = std::string(minitools::examples_dir) + "/" + name + ".in";
+        for (const Row& row : rows) {
+            SCOPED_TRACE(name + ": " + std::string(row.name));
+            minitools::RunOptions options;
+            for (const std::string& arg : row.args) options.args.push_back(replace(arg, "FILE", file));
+            options.closed_stdin = row.input == closed;
+            if (row.input == directory) options.stdin_path = "/";
+            auto r = run(program, row.input == example_input ? example(program, ".in") : "", options);
+            if (std::find(row.args.begin(), row.args.end(), "--help") != row.args.end()) {
+                EXPECT_EQ(r.status, 0);
+                EXPECT_EQ(r.out.rfind("Usage: ", 0), 0u);
+                continue;
+            }
+            int status = row.status;
+            std::string err = replace(replace(row.err, "NAME", name), "FILE", file);
+            bool example_out = row.example_out;
+            if (!reads_input(program) && row.err.find("unrecognized") == std::string::npos) {
+                // Any operand is one too many; without one, nothing is read.
+                auto operand = std::find_if(options.args.begin(), options.args.end(),
+                                            [](const std::string& arg) { return arg != "--"; });
+                const bool extra = operand != options.args.end();
+                status = extra ? 2 : 0;
+                err = extra ? name + ": extra operand '" + *operand + "'" + replace(usage, "NAME", name)
+                            : "";
+                example_out = !extra;
+            }
+            EXPECT_EQ(r.status, status);
+            EXPECT_EQ(r.err, err);
+            EXPECT_EQ(r.out, example_out ? example(program, ".out") : "");
+        }
+    }
+}
+
+// A diagnostic names the line on which the offending token starts, in a
+// file or on standard input, also past the first buffer of input.
+TEST(Suite, DiagnosticsNameTheLine) {
+    const std::string far = "3 1 1\n" + std::string(70000, '\n') + "1 2 x";
+    const struct {
+        std::string_view program;
+        std::string input;
+        std::string_view err;  // after "NAME: WHERE"
+    } rows[] = {
+        {"modecull", "5 2 7\n1 2\n2 x 3", "3: element 4 of 5: expected an integer, found 'x'\n"},
+        {"modecull", "-5 2 7", "1: length: expected a count of 0 or more, found -5\n"},
+        {"modecull", far, "70002: element 3 of 3: expected an integer, found 'x'\n"},
+        {"modecull", "2 1 1\n1\n", "3: element 2 of 2: expected an integer, found end of input\n"},
+        {"centrelex", "\n\n 0 a", "3: word count: expected a count of 1 or more, found 0\n"},
+        {"rotfive", "ab\ncd\n\n\n+", "5: shift: expected an integer, found '+'\n"},
+        {"crosspoint", "1 2 3\n4 5\n-", "3: c2: expected a real number, found '-'\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.program) + ": " + std::string(row.err));
+        const std::string name(row.program);
+        auto from_stdin = run(row.program, row.input);
+        EXPECT_EQ(from_stdin.status, 1);
+        EXPECT_EQ(from_stdin.err, name + ": line " + std::string(row.err));
+        const std::string path = ::testing::TempDir() + "/line-input";
+        {
+            std::ofstream file(path, std::ios::binary);
+            file << row.input;
+        }
+        auto from_file = run(row.program, "", {{path}});
+        EXPECT_EQ(from_file.err, name + ": " + path + ":" + std::string(row.err));
+        EXPECT_EQ(from_file.out, from_stdin.out);
     }
 }
 

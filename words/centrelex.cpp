@@ -1,15 +1,9 @@
-// centrelex: prints the middle word of a case-blind exchange sort.
+// centrelex: the middle word of a case-blind exchange sort (what it reads and
+// prints: its help text below).
 //
-// Input:  a count N (1 or more), then N whitespace-separated words.
-// Output: the word that an exchange sort, ascending and blind to the case of
-//         'A' to 'Z', leaves at index N/2 (odd N) or N/2 - 1 (even N); no
-//         newline. Among words equal apart from case the sort is not stable,
-//         and the word printed is exactly the one that sort leaves there.
-// Bad input (a missing or malformed count, a count below 1, fewer than N
-// words) is reported on standard error with status 1.
-//
-// The exchange sort takes quadratic time; the same word is found in linear
-// time (see middle_word).
+// The exchange sort takes quadratic time and is not stable among words equal
+// apart from case; the same word is found in linear time (see middle_word),
+// which replays what the sort does to the words equal to the middle key.
 #include <algorithm>
 #include <cstdint>
 #include <deque>
@@ -21,22 +15,21 @@
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: centrelex
-Print the middle word of a list sorted without regard to letter case.
-
-Input (standard input): a COUNT of 1 or more, then COUNT words separated by
-whitespace.
+constexpr support::Help help{
+    .summary = "Print the middle word of a list sorted without regard to letter case.",
+    .description = R"(Input: a COUNT of 1 or more, then COUNT words separated by whitespace.
 
 The words are ordered by an exchange sort that compares them byte by byte
 with 'A' to 'Z' folded to lower case (other bytes unchanged, compared as
 unsigned values). Output, with no newline: the word left at the middle index,
 COUNT/2 for an odd COUNT and COUNT/2 - 1 for an even one.
-
-Example: the input "3 b B a" prints "B".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed, COUNT is below 1, or the output cannot be written.
-)";
+)",
+    .example = R"(  $ printf '5\nBb bB BB a bb\n' | centrelex
+  BB
+)",
+    .failure = R"(the input is malformed, COUNT is below 1, or a read or write fails
+)",
+};
 
 // Case folding of the default locale: only 'A' to 'Z', to lower case.
 char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
@@ -131,7 +124,7 @@ std::string_view middle_word(const WordList& words, std::size_t middle) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("centrelex", argc, argv, help_text);
+    support::Program program("centrelex", argc, argv, help);
     const int word_count = program.read_int("word count");
     if (word_count < 1) {
         program.fail("word count: expected a count of 1 or more, found " +

@@ -1,11 +1,8 @@
-// slotlex: prints where a query word would be inserted among sorted words.
+// slotlex: where a query word would be inserted among sorted words (what it
+// reads and prints: its help text below).
 //
-// Input:  a count N (0 or more), N whitespace-separated words, then the query.
-// Output: one more than the number of words that are not greater than the
-//         query in byte order (strcmp order), that is, the 1-based position
-//         after every smaller or equal word; no newline.
-// Bad input (a missing or malformed count, a negative count, missing words or
-// query) is reported on standard error with status 1.
+// The position does not depend on the order of the words, so nothing is
+// sorted: the words not greater than the query in strcmp order are counted.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,21 +11,21 @@
 
 namespace {
 
-constexpr std::string_view help_text = R"(Usage: slotlex
-Print the 1-based position of a query word among words sorted byte by byte.
-
-Input (standard input): a COUNT of 0 or more, COUNT words, then the QUERY,
-all separated by whitespace.
+constexpr support::Help help{
+    .summary = "Print the 1-based position of a query word among words sorted byte by byte.",
+    .description = R"(Input: a COUNT of 0 or more, COUNT words, then the QUERY, all separated by
+whitespace.
 
 Output, with no newline: one more than the number of words that are smaller
 than or equal to QUERY, comparing bytes as unsigned values (so upper-case
 letters come before lower-case ones, and a prefix before a longer word).
-
-Example: the input "4 pear Apple fig apple banana" prints "3".
-
-Exit status: 0 on success; 1, with a message on standard error, when the
-input is malformed, COUNT is negative, or the output cannot be written.
-)";
+)",
+    .example = R"(  $ printf '4\npear Apple fig apple\nbanana\n' | slotlex
+  3
+)",
+    .failure = R"(the input is malformed, COUNT is negative, or a read or write fails
+)",
+};
 
 // A word ends at a NUL byte, as a C string does.
 std::string_view as_c_string(std::string_view word) { return word.substr(0, word.find('\0')); }
@@ -36,7 +33,7 @@ std::string_view as_c_string(std::string_view word) { return word.substr(0, word
 }  // namespace
 
 int main(int argc, char** argv) {
-    support::Program program("slotlex", argc, argv, help_text);
+    support::Program program("slotlex", argc, argv, help);
     const int word_count = program.read_int("word count");
     if (word_count < 0) {
         program.fail("word count: expected a count of 0 or more, found " +

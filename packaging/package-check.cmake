@@ -1,0 +1,5 @@
+# Read by cpack before it packages: the package needs the manual pages.
+if(NOT CPACK_MINITOOLS_PACKAGE_HAS_MAN_PAGES)
+  message(FATAL_ERROR "The package needs the manual pages, and they need help2man: "
+                      "apt-get install help2man, then configure again")
+endif()

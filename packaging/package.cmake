@@ -1,0 +1,47 @@
+# The Debian package: cpack -G DEB in the build folder. It holds the
+# programs (stripped), their manual pages, the overview page, and the
+# copyright and changelog files Debian asks for; it cannot be made without
+# the manual pages.
+set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+add_custom_command(
+  OUTPUT ${changelog}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+  COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${CMAKE_CURRENT_LIST_DIR}/changelog ${changelog}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
+  COMMENT "Compressing the changelog"
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${changelog})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${PROJECT_NAME})
+
+set(CPACK_PACKAGE_NAME minitools)
+set(CPACK_PACKAGE_VENDOR "the minitools authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "eighteen small exact console programs over numbers, letters and words")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Each program reads a FILE operand or standard input with the conversions of
+scanf, computes one thing over integers, reals, characters, words or integer
+arrays, and prints an exact answer, byte for byte. Bad input is reported with
+the line it is on; every program has a manual page, and minitools(7) lists
+them all.
+.
+The programs: modecull, pivotseek (integer arrays); centrelex, slotlex
+(word lists); unshift, rotfive, letterstep (letter shifting); primepair,
+digitgen, nodivisor, digitmean (integer searches); gridmark (a character
+grid); piecefunc, crosspoint, gaplength, clocksplit, floatsub, floatratio
+(formula calculators).")
+set(CPACK_PACKAGE_CONTACT "minitools developers <dev@minitools.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34)")
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+endif()
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+# Checked when cpack runs: a package without manual pages is refused.
+set(CPACK_MINITOOLS_PACKAGE_HAS_MAN_PAGES ${MINITOOLS_MAN_PAGES})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package-check.cmake)
+include(CPack)
