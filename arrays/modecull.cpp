@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
         int new_length = remove_mod(values.data(), scratch.data(), length);
         copy_arr(work.data(), values.data(), new_length);
         std::uint32_t product = 1;
-        for (int i = 0; i < new_length; ++i) product *= wrap(work[i]);
+        for (int i = 0; i < new_length; ++i) product *= wrap(work.data()[i]);
         for (int slot = new_length; slot < length; ++slot) {
             product = append_prod(work.data(), slot, modulus, product);
         }

@@ -47,17 +47,19 @@ int main(int argc, char** argv) {
     if (length < 0) {
         program.fail("length: expected a count of 0 or more, found " + std::to_string(length));
     }
-    std::vector<int> values;
+    std::vector<int> storage;
     int pivot = 0;
     bool descent_seen = false;
     for (int i = 0; i < length; ++i) {
-        values.push_back(program.read_int("element", i + 1LL, length));
-        if (i > 0 && values[i] < values[i - 1] && !descent_seen) {
+        const int value = program.read_int("element", i + 1LL, length);
+        if (i > 0 && value < storage.back() && !descent_seen) {
             pivot = i;
             descent_seen = true;
         }
+        storage.push_back(value);
     }
     const int key = program.read_int("key");
+    const int* values = storage.data();
 
     // Without a descent the whole array is one run: the smallest value is
     // the first, the largest the last.
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
             high = pivot - 1;
         }
     }
-    const int result = search(values.data(), low, high, length, key);
+    const int result = search(values, low, high, length, key);
     if (result == -1) {
         program.out.put("NOT FOUND");
     } else {

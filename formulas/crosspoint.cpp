@@ -3,6 +3,18 @@
 //
 // Every operation is rounded to single precision on its own, in the order the
 // formulas are written; a zero determinant is divided by as IEEE-754 does.
+//
+// IEEE-754 leaves two things to the machine, and both reach the output as the
+// sign of a NaN ("nan" or "-nan"): which NaN an operation on two NaNs returns
+// (x86-64 returns its first operand, but a compiler may swap the operands of a
+// product), and the sign of the NaN an invalid operation such as 0 / 0 or
+// inf - inf makes (negative on x86-64, positive on aarch64). The operations
+// below fix the x86-64 answers for every build: the first NaN operand as the
+// formula is written, else a negative NaN for an invalid operation.
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
 #include "support.hpp"
 
 namespace {
@@ -23,6 +35,22 @@ A zero D is divided by as it is: inf, -inf or -nan.
 )",
 };
 
+// The result of a op b, whose machine result is result, by the rules above.
+float nan_rule(float a, float b, float result) {
+    // A NaN operand comes back quiet (its quiet bit set), payload and sign kept.
+    auto quiet = [](float nan) {
+        return std::bit_cast<float>(std::bit_cast<std::uint32_t>(nan) | 0x00400000u);
+    };
+    if (std::isnan(a)) return quiet(a);
+    if (std::isnan(b)) return quiet(b);
+    if (std::isnan(result)) return std::bit_cast<float>(0xffc00000u);  // x86-64's default NaN
+    return result;
+}
+
+float mul(float a, float b) { return nan_rule(a, b, a * b); }
+float sub(float a, float b) { return nan_rule(a, b, a - b); }
+float div(float a, float b) { return nan_rule(a, b, a / b); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,8 +62,10 @@ int main(int argc, char** argv) {
     const float b2 = program.read_float("b2");
     const float c2 = program.read_float("c2");
     // Each product is rounded on its own: the build forbids fused multiply-add.
-    const float x = ((b1 * c2) - (c1 * b2)) / ((a1 * b2) - (b1 * a2));
-    const float y = ((c1 * a2) - (a1 * c2)) / ((a1 * b2) - (b1 * a2));
+    // x = ((b1 * c2) - (c1 * b2)) / ((a1 * b2) - (b1 * a2))
+    // y = ((c1 * a2) - (a1 * c2)) / ((a1 * b2) - (b1 * a2))
+    const float x = div(sub(mul(b1, c2), mul(c1, b2)), sub(mul(a1, b2), mul(b1, a2)));
+    const float y = div(sub(mul(c1, a2), mul(a1, c2)), sub(mul(a1, b2), mul(b1, a2)));
     program.out.put_real("%.2f", static_cast<double>(x));
     program.out.put(' ');
     program.out.put_real("%.2f", static_cast<double>(y));

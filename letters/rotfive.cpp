@@ -40,7 +40,9 @@ char rotate(char letter, int shift) {
 int main(int argc, char** argv) {
     support::Program program("rotfive", argc, argv, help);
     std::array<char, 5> letters{};
-    for (int i = 0; i < 5; ++i) letters[i] = program.read_char("character", i + 1LL, 5);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        letters[i] = program.read_char("character", static_cast<long long>(i) + 1, 5);
+    }
     const int shift = program.read_int("shift");
     for (char letter : letters) program.out.put(rotate(letter, shift));
     return program.finish();

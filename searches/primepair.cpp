@@ -78,7 +78,7 @@ bool strong_probable_prime(const Montgomery& m, const std::uint32_t (&bases)[cou
     for (std::size_t k = 0; k < count; ++k) {
         // The base in Montgomery form, base * one, by doubling and adding.
         b[k] = 0;
-        for (int bit = std::bit_width(bases[k]) - 1; bit >= 0; --bit) {
+        for (int bit = static_cast<int>(std::bit_width(bases[k])) - 1; bit >= 0; --bit) {
             b[k] = m.add(b[k], b[k]);
             if ((bases[k] >> bit) & 1) b[k] = m.add(b[k], one);
         }

@@ -147,11 +147,12 @@ TEST(Pivotseek, FindsEveryKeyOfRotatedArrays) {
         }
         int pivot = shift == 0 ? 0 : length - shift;
         for (int i = 0; i < length; ++i) {
+            const int value = values[static_cast<std::size_t>(i)];
             std::string expected = i == pivot ? "mid=" + std::to_string(i) : "pos=" + std::to_string(i);
-            auto r = run("pivotseek", head + " " + std::to_string(values[i]));
-            ASSERT_EQ(r.out, expected) << head << " key " << values[i];
-            r = run("pivotseek", head + " " + std::to_string(values[i] + 1));
-            ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << values[i] + 1;
+            auto r = run("pivotseek", head + " " + std::to_string(value));
+            ASSERT_EQ(r.out, expected) << head << " key " << value;
+            r = run("pivotseek", head + " " + std::to_string(value + 1));
+            ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << value + 1;
         }
     }
 }

@@ -57,7 +57,24 @@ TEST(Crosspoint, ExamplesAndSpecialValues) {
         {"parallel lines", "1 1 -2 1 1 0", "inf -inf"},
         {"coincident lines", "1 1 -2 2 2 -4", "-nan -nan"},
         {"through the origin: negative zeros", "1 1 0 1 -1 0", "-0.00 -0.00"},
+        // NaN signs are the same on every compiler and CPU: an operation
+        // returns its first NaN operand as the formula is written, and an
+        // invalid one (0/0, inf - inf, 0 * inf) a negative NaN.
         {"NaN coefficient", "nan 1 1 1 -1 0", "nan nan"},
+        {"NaNs of both signs", "13.046 -nan 11.423 8 2 NaN", "-nan nan"},
+        {"first NaN of a difference", "-nan nan 1 1 1 1", "nan -nan"},
+        {"first NaN of a difference, swapped", "nan -nan 1 1 1 1", "-nan nan"},
+        {"negative NaN in a1", "-nan 1 1 1 -1 0", "-nan -nan"},
+        {"negative NaN in b1", "1 -nan 1 1 -1 0", "-nan -nan"},
+        {"negative NaN in c1", "1 1 -nan 1 -1 0", "-nan -nan"},
+        {"negative NaN in a2", "1 1 1 -nan -1 0", "-nan -nan"},
+        {"positive NaN in b2", "1 1 1 1 nan 0", "nan nan"},
+        {"negative NaN in c2", "1 1 1 1 -1 -nan", "-nan -nan"},
+        {"0/0 from a repeated line", "-3 -3 1 -6 -6 2", "-nan -nan"},
+        {"all zero: 0/0", "0 0 0 0 0 0", "-nan -nan"},
+        {"inf - inf in the numerators", "1 1 inf 1 1 inf", "-nan -nan"},
+        {"inf - inf in the determinant", "inf 1 1 inf 1 1", "-nan -nan"},
+        {"0 * inf", "0 1 inf 1 0 1", "-nan -inf"},
         {"missing coefficient", "1 2 3 4 5", "", 1, "c2: expected a real number, found end of input"},
         {"malformed coefficient", "1 2 x", "", 1, "c1: expected a real number, found 'x'"},
     });

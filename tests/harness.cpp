@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -85,8 +86,16 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     const std::string path = std::string(bin_dir) + "/" + std::string(program);
+    // In a cross build the emulator runs the program: its words come first.
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < emulator.size();) {
+        std::size_t end = std::min(emulator.find(';', start), emulator.size());
+        words.emplace_back(emulator.substr(start, end - start));
+        start = end + 1;
+    }
+    words.push_back(path);
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(path.c_str()));
+    for (std::string& word : words) argv.push_back(word.data());
     for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
@@ -103,7 +112,7 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     Result result;
     pid_t pid = 0;
     const auto start = std::chrono::steady_clock::now();
-    int rc = posix_spawn(&pid, path.c_str(), &actions, &attributes, argv.data(), environ);
+    int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (piped) ::close(pipe_ends[1]);

@@ -82,22 +82,22 @@ TEST(Primepair, AgreesWithTrialDivisionOverTheIntRange) {
 // Every strong pseudoprime to base 2 below 10^6 (odd composites that pass the
 // strong test to base 2), from a sieve and plain 64-bit arithmetic.
 std::vector<int> base2_pseudoprimes_below_a_million() {
-    const int limit = 1000000;
+    const std::uint64_t limit = 1000000;
     std::vector<bool> composite(limit);
-    for (int p = 2; p * p < limit; ++p)
+    for (std::uint64_t p = 2; p * p < limit; ++p)
         if (!composite[p])
-            for (int m = p * p; m < limit; m += p) composite[m] = true;
+            for (std::uint64_t m = p * p; m < limit; m += p) composite[m] = true;
     std::vector<int> found;
-    for (int n = 3; n < limit; n += 2) {
+    for (std::uint64_t n = 3; n < limit; n += 2) {
         if (!composite[n]) continue;
         std::uint64_t d = n - 1, x = 1, b = 2;
         int s = 0;
         for (; d % 2 == 0; d /= 2) ++s;
         for (; d != 0; d /= 2, b = b * b % n)
             if (d & 1) x = x * b % n;
-        bool passes = x == 1 || x == static_cast<std::uint64_t>(n - 1);
-        for (int r = 1; r < s && !passes; ++r) passes = (x = x * x % n) == static_cast<std::uint64_t>(n - 1);
-        if (passes) found.push_back(n);
+        bool passes = x == 1 || x == n - 1;
+        for (int r = 1; r < s && !passes; ++r) passes = (x = x * x % n) == n - 1;
+        if (passes) found.push_back(static_cast<int>(n));
     }
     return found;
 }

@@ -12,7 +12,10 @@
 namespace reference {
 
 inline int modecull_remove_mod(int* array, int* scratch, int count) {
-    std::vector<int> counts(static_cast<std::size_t>(count) + 1), distinct(counts.size());
+    std::vector<int> count_storage(static_cast<std::size_t>(count) + 1),
+        distinct_storage(count_storage.size());
+    int* counts = count_storage.data();
+    int* distinct = distinct_storage.data();
     int best_count = 0, best_value = 0, d = 0;
     for (int i = 0; i < count; ++i) {
         if (scratch[i] == 0) continue;
@@ -51,17 +54,20 @@ inline void modecull_append_prod(int* array, int count, int modulus) {
 
 inline std::string modecull(std::vector<int> values, int passes, int modulus) {
     const int length = static_cast<int>(values.size());
-    std::vector<int> scratch = values, work(values.size());
+    std::vector<int> scratch_storage = values, work_storage(values.size());
+    int* scratch = scratch_storage.data();
+    int* work = work_storage.data();
+    int* array = values.data();
     std::string out;
     for (int pass = 0; pass < passes; ++pass) {
-        int new_length = modecull_remove_mod(values.data(), scratch.data(), length);
-        for (int i = 0; i < new_length; ++i) work[i] = values[i];
+        int new_length = modecull_remove_mod(array, scratch, length);
+        for (int i = 0; i < new_length; ++i) work[i] = array[i];
         for (int n = length - new_length; n > 0; --n) {
-            modecull_append_prod(work.data(), new_length, modulus);
+            modecull_append_prod(work, new_length, modulus);
             new_length += 1;
         }
-        for (int i = 0; i < length; ++i) values[i] = scratch[i] = work[i];
-        for (int i = 0; i < length; ++i) out += std::to_string(values[i]) + ' ';
+        for (int i = 0; i < length; ++i) array[i] = scratch[i] = work[i];
+        for (int i = 0; i < length; ++i) out += std::to_string(array[i]) + ' ';
         out += '\n';
     }
     return out;
