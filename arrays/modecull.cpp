@@ -1,14 +1,15 @@
 // modecull: removes the most frequent value of an array and refills it, pass
 // by pass (what it reads and prints: its help text below).
 //
-// Each pass finds the most frequent value by counting runs on a sorted copy,
-// O(n log n), where comparing every element with every other would be
-// quadratic. The refill carries the running product of the slots before it,
+// The counts of the values are kept from one pass to the next (see Tally), so
+// a pass costs the removal, the refill and the printing, all linear, where
+// counting by comparing every element with every other would be quadratic. The refill carries the running product of the slots before it,
 // in unsigned arithmetic so that it wraps modulo 2^32 without undefined
 // behaviour. The length is checked as soon as it is read, the modulus before
 // any element is: a zero divisor is an error only when a slot is refilled.
 #include <algorithm>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "support.hpp"
@@ -42,35 +43,67 @@ space.
 std::uint32_t wrap(int value) { return static_cast<std::uint32_t>(value); }
 int as_int(std::uint32_t bits) { return static_cast<int>(bits); }
 
-// Removes every occurrence of the most frequent non-zero value of
-// array[0..count) and returns the new count; on a tie the smallest value goes,
-// and when no element is non-zero the value 0 goes (so everything does). The
-// kept elements stay in order. scratch must hold a copy of the array; it is
-// overwritten (sorted, so runs of equal values can be counted).
-int remove_mod(int* array, int* scratch, int count) {
-    std::sort(scratch, scratch + count);
-    int best_count = 0;
-    int best_value = 0;
-    for (int i = 0; i < count;) {
-        int j = i;
-        while (j < count && scratch[j] == scratch[i]) ++j;
-        // Runs come in ascending order, so a later run only wins with a
-        // strictly larger count: ties keep the smaller value.
-        if (scratch[i] != 0 && j - i > best_count) {
-            best_count = j - i;
-            best_value = scratch[i];
-        }
-        i = j;
+// How often each value occurs in the array, carried from pass to pass: a pass
+// changes only the count of the value it removes (to 0) and the counts of the
+// values it refills, so no pass counts the whole array again.
+class Tally {
+public:
+    void add(int value) {
+        const int count = ++counts_[value];
+        if (value != 0) push({count, value});
     }
+    void remove_all(int value) { counts_.erase(value); }
+
+    // The most frequent non-zero value, the smallest one on a tie; 0 when no
+    // value but 0 is left.
+    int most_frequent() {
+        while (!heap_.empty()) {
+            const Entry top = heap_.front();
+            const auto found = counts_.find(top.value);
+            if (found != counts_.end() && found->second == top.count) return top.value;
+            std::pop_heap(heap_.begin(), heap_.end(), goes_after);
+            heap_.pop_back();
+        }
+        return 0;
+    }
+
+private:
+    struct Entry {
+        int count;
+        int value;
+    };
+    // The heap's order: a larger count first, then a smaller value.
+    static bool goes_after(const Entry& a, const Entry& b) {
+        return a.count < b.count || (a.count == b.count && a.value > b.value);
+    }
+    // Every count change pushes an entry; an entry whose count is no longer
+    // the value's is dropped when it comes to the top. When such entries
+    // outnumber the live ones, the heap is rebuilt from the counts, so its size
+    // stays within a few times the number of distinct values.
+    void push(Entry entry) {
+        heap_.push_back(entry);
+        std::push_heap(heap_.begin(), heap_.end(), goes_after);
+        if (heap_.size() > 2 * counts_.size() + 64) {
+            heap_.clear();
+            for (const auto& [value, count] : counts_) {
+                if (value != 0) heap_.push_back({count, value});
+            }
+            std::make_heap(heap_.begin(), heap_.end(), goes_after);
+        }
+    }
+
+    std::unordered_map<int, int> counts_;
+    std::vector<Entry> heap_;
+};
+
+// Removes every occurrence of value from array[0..count), keeping the other
+// elements in order, and returns how many are left.
+int remove_mod(int* array, int count, int value) {
     int kept = 0;
     for (int k = 0; k < count; ++k) {
-        if (array[k] != best_value) array[kept++] = array[k];
+        if (array[k] != value) array[kept++] = array[k];
     }
     return kept;
-}
-
-void copy_arr(int* destination, const int* source, int count) {
-    std::copy(source, source + count, destination);
 }
 
 // Writes (product * 10) % modulus into array[count], where product is the
@@ -82,11 +115,6 @@ std::uint32_t append_prod(int* array, int count, int modulus, std::uint32_t prod
     int slot = modulus == -1 ? 0 : t % modulus;
     array[count] = slot;
     return product * wrap(slot);
-}
-
-void copy_arr1(int* first, int* second, const int* source, int count) {
-    std::copy(source, source + count, first);
-    std::copy(source, source + count, second);
 }
 
 void print_arr(support::Writer& out, const int* array, int count) {
@@ -111,22 +139,24 @@ int main(int argc, char** argv) {
 
     // The array grows with the elements actually read, never with the count.
     std::vector<int> values;
+    Tally tally;
     for (int i = 0; i < length; ++i) {
         values.push_back(program.read_int("element", i + 1LL, length));
+        tally.add(values.back());
     }
-    std::vector<int> scratch = values;
-    std::vector<int> work(values.size());
 
+    int* array = values.data();
     for (int pass = 0; pass < passes; ++pass) {
-        int new_length = remove_mod(values.data(), scratch.data(), length);
-        copy_arr(work.data(), values.data(), new_length);
+        const int value = tally.most_frequent();
+        const int new_length = remove_mod(array, length, value);
+        tally.remove_all(value);
         std::uint32_t product = 1;
-        for (int i = 0; i < new_length; ++i) product *= wrap(work.data()[i]);
+        for (int i = 0; i < new_length; ++i) product *= wrap(array[i]);
         for (int slot = new_length; slot < length; ++slot) {
-            product = append_prod(work.data(), slot, modulus, product);
+            product = append_prod(array, slot, modulus, product);
+            tally.add(array[slot]);
         }
-        copy_arr1(values.data(), scratch.data(), work.data(), length);
-        print_arr(program.out, values.data(), length);
+        print_arr(program.out, array, length);
     }
     return program.finish();
 }

@@ -66,6 +66,27 @@ def main():
     rows = ("".join("X" if r == c else "O" for c in range(size)) for r in range(size))
     write("gridmark.in", f"{size}\n" + "\n".join(" ".join(row) for row in rows) + "\n")
 
+    # Workloads that flatter no shortcut, from a generator of their own so the
+    # inputs above stay as they were.
+    hard = random.Random(20261209)
+    if not small:
+        vals = [hard.randint(1, 1000) for _ in range(length)]
+        write("modecull-1000.in", f"{length} 100 1000003\n" + " ".join(map(str, vals)) + "\n")
+        vals = [hard.randint(1, 10**9) for _ in range(length)]
+        write("modecull-wide.in", f"{length} 100 1000003\n" + " ".join(map(str, vals)) + "\n")
+        # primepair as users run it: positive n, and n / 2 inside the widest
+        # prime gap that primepair meets (282 wide, after 436273009).
+        vals = [hard.randint(4, INT_MAX) for _ in range(cases)]
+        write("primepair-positive.in", f"{cases}\n" + "\n".join(map(str, vals)) + "\n")
+        vals = [2 * (436273009 + hard.randint(1, 281)) + hard.randint(0, 1) for _ in range(cases)]
+        write("primepair-gap.in", f"{cases}\n" + "\n".join(map(str, vals)) + "\n")
+        # Words of 19 bytes sharing a 17-byte prefix, as file names and
+        # numbered labels do.
+        prefix = "aA" * 8 + "a"
+        ws = [prefix + hard.choice("abcXYZ") + hard.choice("bB") for _ in range(count)]
+        write("centrelex-prefix.in", f"{count}\n" + "\n".join(ws) + "\n")
+        write("slotlex-prefix.in", f"{count}\n" + "\n".join(ws) + "\n" + prefix + "bb\n")
+
     # nodivisor: just above the largest prime gaps below 2^31, and the top.
     for i, value in enumerate([2147483647, 2147483646, 1294268778, 1453168432]):
         write(f"nodivisor-{i}.in", f"{value}\n")
