@@ -16,6 +16,7 @@ namespace {
 constexpr std::size_t read_chunk = 1 << 16;
 
 bool is_digit(int c) { return c >= '0' && c <= '9'; }
+
 bool is_hex_digit(int c) {
     return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -61,7 +62,6 @@ void Reader::set_before_wait(void (*hook)(void*), void* context) {
 bool Reader::refill() {
     if (fd_ < 0) return false;
     if (before_wait_) before_wait_(before_wait_context_);
-    dropped_lines_ += static_cast<std::size_t>(std::count(buf_, buf_ + end_, '\n'));
     base_ += end_;
     pos_ = end_ = 0;
     for (;;) {
@@ -78,21 +78,22 @@ bool Reader::refill() {
 }
 
 void Reader::skip_space() {
-    while (is_space(peek())) ++pos_;
-}
-
-std::size_t Reader::token_line() const {
-    // A token that began in a dropped buffer has no newline after its start.
-    std::size_t lines = dropped_lines_;
-    if (token_start_ > base_) {
-        lines += static_cast<std::size_t>(std::count(buf_, buf_ + (token_start_ - base_), '\n'));
+    for (;;) {
+        std::size_t pos = pos_;
+        std::size_t lines = lines_;
+        while (pos < end_ && is_space(static_cast<unsigned char>(buf_[pos]))) {
+            if (buf_[pos] == '\n') ++lines;
+            ++pos;
+        }
+        pos_ = pos;
+        lines_ = lines;
+        if (pos_ < end_ || peek() < 0 || !is_space(peek())) return;
     }
-    return lines + 1;
 }
 
 Status Reader::read_int(int& value) {
     skip_space();
-    token_start_ = consumed();
+    token_line_ = lines_ + 1;
     int c = peek();
     if (c < 0) return Status::end_of_input;
     bool negative = false;
@@ -134,8 +135,9 @@ Status Reader::read_int(int& value) {
 
 Status Reader::read_char(char& value) {
     int c = peek();
-    token_start_ = consumed();
+    token_line_ = lines_ + 1;
     if (c < 0) return Status::end_of_input;
+    if (c == '\n') ++lines_;
     ++pos_;
     value = static_cast<char>(c);
     return Status::ok;
@@ -144,13 +146,24 @@ Status Reader::read_char(char& value) {
 Status Reader::read_word(std::string& word) {
     word.clear();
     skip_space();
-    token_start_ = consumed();
+    token_line_ = lines_ + 1;
     if (peek() < 0) return Status::end_of_input;
     for (;;) {
-        // Copy whole runs from the buffer at once.
-        std::size_t start = pos_;
-        while (pos_ < end_ && !is_space(static_cast<unsigned char>(buf_[pos_]))) ++pos_;
-        word.append(buf_ + start, pos_ - start);
+        // Copy whole runs from the buffer at once, scanning with locals (the
+        // members could alias the bytes, so the compiler would reload them).
+        const char* const start = buf_ + pos_;
+        const char* const end = buf_ + end_;
+        const char* p = start;
+        // Eight bytes at a time while none is 0x20 or below (every blank is).
+        while (end - p >= 8) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, p, 8);
+            if (((bytes - 0x2121212121212121u) & ~bytes & 0x8080808080808080u) != 0) break;
+            p += 8;
+        }
+        while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
+        word.append(start, static_cast<std::size_t>(p - start));
+        pos_ = static_cast<std::size_t>(p - buf_);
         if (pos_ < end_ || peek() < 0 || is_space(peek())) return Status::ok;
     }
 }
@@ -161,7 +174,7 @@ Status Reader::read_word(std::string& word) {
 // conversion succeeds when strtof uses at least one character of it.
 Status Reader::read_float(float& value) {
     skip_space();
-    token_start_ = consumed();
+    token_line_ = lines_ + 1;
     int c = peek();
     if (c < 0) return Status::end_of_input;
     std::string& text = last_token_;

@@ -51,6 +51,7 @@ public:
     // Takes the byte at the current position; -1 at the end of input.
     int get() {
         int c = peek();
+        if (c == '\n') ++lines_;
         if (c >= 0) ++pos_;
         return c;
     }
@@ -77,9 +78,9 @@ public:
 
     // The 1-based line on which the token of the latest conversion starts
     // (for "%c", the line of the byte taken; at the end of the input, the
-    // line the input ends on). Lines are counted only when asked for: the
-    // newlines of each buffer are added up when it is dropped.
-    std::size_t token_line() const;
+    // line the input ends on). Tokens hold no newline, so counting the
+    // newlines that whitespace directives and "%c" consume is enough.
+    std::size_t token_line() const { return token_line_; }
 
     // Up to limit bytes of the token at the current position, for messages:
     // printable ASCII as is, other bytes as \xNN.
@@ -98,8 +99,8 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::size_t base_ = 0;  // bytes dropped from the buffer before buf_[0]
-    std::size_t dropped_lines_ = 0;  // newlines among those bytes
-    std::size_t token_start_ = 0;    // offset of the latest token's first byte
+    std::size_t lines_ = 0;       // newlines consumed
+    std::size_t token_line_ = 1;  // the line of the latest token's first byte
     int error_ = 0;
     void (*before_wait_)(void*) = nullptr;
     void* before_wait_context_ = nullptr;

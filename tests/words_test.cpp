@@ -56,10 +56,16 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
     std::mt19937 rng(2);
     for (int round = 0; round < 400; ++round) {
         int count = std::uniform_int_distribution<int>(1, 24)(rng);
+        // Shared prefixes of lengths around the program's 8-byte chunks, in
+        // either case, so that words first differ at any byte.
+        const std::size_t prefix_lengths[] = {0, 0, 7, 8, 9, 15, 16, 17};
+        const std::size_t prefix = prefix_lengths[round % 8];
         std::vector<std::string> words;
         std::string input = std::to_string(count);
         for (int i = 0; i < count; ++i) {
-            words.push_back(random_word(rng));
+            std::string word;
+            for (std::size_t b = 0; b < prefix; ++b) word += "aA"[rng() % 2];
+            words.push_back(word + random_word(rng));
             input += (i % 5 == 4) ? '\n' : ' ';
             input += words.back();
         }

@@ -5,7 +5,9 @@
 // apart from case; the same word is found in linear time (see middle_word),
 // which replays what the sort does to the words equal to the middle key.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -31,22 +33,19 @@ COUNT/2 for an odd COUNT and COUNT/2 - 1 for an even one.
 )",
 };
 
-// Case folding of the default locale: only 'A' to 'Z', to lower case.
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-// Compares two words as strcasecmp does in the default locale: byte by
-// byte after folding, as unsigned values, a prefix before a longer word.
-int compare_folded(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(fold(a[i]));
-        const auto y = static_cast<unsigned char>(fold(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+// 'A' to 'Z' folded to lower case in each byte of x at once: a byte below
+// 0x80 whose low seven bits lie in 0x41..0x5a gains 0x20.
+std::uint64_t fold_bytes(std::uint64_t x) {
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t high = 0x8080808080808080u;
+    const std::uint64_t low = x & ~high;              // no byte's sum below carries
+    const std::uint64_t from_a = low + ones * (0x80 - 'A');
+    const std::uint64_t past_z = low + ones * (0x80 - 'Z' - 1);
+    return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
 }
 
-// The words, packed one after another.
+// The words, packed one after another, with eight zero bytes after the last
+// so that eight bytes can be loaded from anywhere inside a word.
 struct WordList {
     std::string text;
     std::vector<std::size_t> starts{0};  // word i is text[starts[i], starts[i + 1])
@@ -54,6 +53,38 @@ struct WordList {
     std::size_t size() const { return starts.size() - 1; }
     std::string_view word(std::size_t i) const {
         return std::string_view(text).substr(starts[i], starts[i + 1] - starts[i]);
+    }
+    void finish() { text.append(8, '\0'); }
+
+    // Bytes 8 * index to 8 * index + 7 of word i (at most its length plus
+    // one, in chunks), folded, as a big-endian integer padded with zeros.
+    // Comparing words chunk by chunk as unsigned integers orders them as
+    // strcasecmp does in the default locale (byte by byte after folding, as
+    // unsigned values, a prefix before a longer word), since words hold no
+    // NUL; the chunk that holds a zero byte is a word's last.
+    std::uint64_t chunk(std::size_t i, std::size_t index) const {
+        const std::size_t start = starts[i] + 8 * index;
+        const std::size_t left = starts[i + 1] - start;
+        std::uint64_t bytes;
+        std::memcpy(&bytes, text.data() + start, 8);
+        if constexpr (std::endian::native == std::endian::little) {
+            if (left < 8) bytes &= (std::uint64_t{1} << (8 * left)) - 1;
+            bytes = byte_swap(bytes);
+        } else {
+            if (left < 8) bytes &= ~(~std::uint64_t{0} >> (8 * left));
+        }
+        return fold_bytes(bytes);
+    }
+    std::size_t chunk_count(std::size_t i) const { return (starts[i + 1] - starts[i]) / 8 + 1; }
+
+    static std::uint64_t byte_swap(std::uint64_t x) {
+#if defined(__GNUC__)
+        return __builtin_bswap64(x);
+#else
+        std::uint64_t swapped = 0;
+        for (int b = 0; b < 8; ++b, x >>= 8) swapped = swapped << 8 | (x & 0xff);
+        return swapped;
+#endif
     }
 };
 
@@ -69,48 +100,85 @@ struct WordList {
 // after the first of them; the slots from (number of smaller keys) onwards
 // receive the queue's words from the front.
 std::string_view middle_word(const WordList& words, std::size_t middle) {
-    // Keys are ordered by their first eight bytes packed into an integer,
-    // and by the whole key only where those are equal, so that most
-    // comparisons touch no text. (Words hold no NUL, so padding short keys
-    // with zeros keeps a prefix before a longer word.)
-    std::vector<std::uint64_t> prefixes(words.size());
-    for (std::size_t i = 0; i < prefixes.size(); ++i) {
-        std::string_view word = words.word(i);
-        std::uint64_t prefix = 0;
-        for (std::size_t b = 0; b < 8; ++b) {
-            prefix = prefix << 8 | (b < word.size() ? static_cast<unsigned char>(fold(word[b])) : 0u);
+    // Selection of the key K of rank middle, one chunk at a time: keep the
+    // words whose chunk is the one of that rank among them, until that chunk
+    // ends the words. A round counts the chunks by their top 16 bits and
+    // selects only within the bucket that holds the rank; a round where all
+    // the words left share the chunk (a common prefix) selects nothing. Each
+    // round costs one or two passes over the words left, whatever their
+    // prefixes. The first chunks are kept, as most words differ there.
+    std::vector<std::uint64_t> heads(words.size());
+    std::vector<std::uint32_t> ids;  // the words left; all of them while empty
+    std::vector<std::size_t> bucket_sizes(std::size_t{1} << 16);
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> bucket_keys;
+    std::size_t rank = middle;
+    std::size_t shared = 0;  // chunks that every word shares with K
+    for (std::size_t depth = 0;; ++depth) {
+        const bool all = ids.empty();
+        auto key_of = [&](std::size_t i) {
+            return depth == 0 ? heads[i] : words.chunk(i, depth);
+        };
+        std::fill(bucket_sizes.begin(), bucket_sizes.end(), 0);
+        std::uint64_t low = ~std::uint64_t{0}, high = 0;
+        auto count = [&](std::uint64_t key) {
+            ++bucket_sizes[key >> 48];
+            low = std::min(low, key);
+            high = std::max(high, key);
+        };
+        if (depth == 0) {
+            for (std::size_t i = 0; i < words.size(); ++i) count(heads[i] = words.chunk(i, 0));
+        } else if (all) {
+            for (std::size_t i = 0; i < words.size(); ++i) count(key_of(i));
+        } else {
+            for (std::uint32_t id : ids) count(key_of(id));
         }
-        prefixes[i] = prefix;
+        std::uint64_t target = low;
+        if (low == high) {
+            if (all) shared = depth + 1;
+        } else {
+            std::size_t bucket = 0;
+            while (bucket_sizes[bucket] <= rank) rank -= bucket_sizes[bucket++];
+            bucket_keys.clear();
+            auto keep = [&](std::size_t i) {
+                const std::uint64_t key = key_of(i);
+                if (key >> 48 == bucket) bucket_keys.emplace_back(key, static_cast<std::uint32_t>(i));
+            };
+            if (all) {
+                for (std::size_t i = 0; i < words.size(); ++i) keep(i);
+            } else {
+                for (std::uint32_t id : ids) keep(id);
+            }
+            auto kth = bucket_keys.begin() + static_cast<std::ptrdiff_t>(rank);
+            std::nth_element(bucket_keys.begin(), kth, bucket_keys.end());
+            target = kth->first;
+            ids.clear();
+            for (const auto& [key, id] : bucket_keys) {
+                if (key < target) --rank;
+                if (key == target) ids.push_back(id);
+            }
+        }
+        if ((target & 0xff) == 0) break;
     }
-    auto compare = [&](std::size_t a, std::string_view key_b, std::uint64_t prefix_b) {
-        if (prefixes[a] != prefix_b) return prefixes[a] < prefix_b ? -1 : 1;
-        return compare_folded(words.word(a), key_b);
+    const std::size_t k = ids.empty() ? 0 : ids.front();
+    std::vector<std::uint64_t> k_chunks(words.chunk_count(k));
+    for (std::size_t c = 0; c < k_chunks.size(); ++c) k_chunks[c] = words.chunk(k, c);
+    // strcasecmp's order of word i to K, from the first chunk not shared by all.
+    auto order_to_k = [&](std::size_t i) {
+        const std::size_t chunks = std::min(words.chunk_count(i), k_chunks.size());
+        for (std::size_t c = shared; c < chunks; ++c) {
+            const std::uint64_t x = c == 0 ? heads[i] : words.chunk(i, c);
+            if (x != k_chunks[c]) return x < k_chunks[c] ? -1 : 1;
+        }
+        return 0;  // the same chunks up to a zero byte: the same folded word
     };
-
-    // Selection of the key of rank middle: count the keys by their first two
-    // bytes, then select among those of the bucket that holds that rank.
-    std::vector<std::size_t> bucket_sizes(1 << 16);
-    for (std::uint64_t prefix : prefixes) ++bucket_sizes[prefix >> 48];
-    std::size_t bucket = 0, before = 0;
-    while (before + bucket_sizes[bucket] <= middle) before += bucket_sizes[bucket++];
-    std::vector<std::size_t> candidates;
-    for (std::size_t i = 0; i < prefixes.size(); ++i) {
-        if (prefixes[i] >> 48 == bucket) candidates.push_back(i);
-    }
-    auto kth = candidates.begin() + static_cast<std::ptrdiff_t>(middle - before);
-    std::nth_element(candidates.begin(), kth, candidates.end(), [&](std::size_t a, std::size_t b) {
-        return compare(a, words.word(b), prefixes[b]) < 0;
-    });
-    const std::string_view k = words.word(*kth);
-    const std::uint64_t k_prefix = prefixes[*kth];
 
     std::deque<std::size_t> queue;
     std::size_t below = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        int order_to_k = compare(i, k, k_prefix);
-        if (order_to_k == 0) {
+        const int order = order_to_k(i);
+        if (order == 0) {
             queue.push_back(i);
-        } else if (order_to_k < 0) {
+        } else if (order < 0) {
             ++below;
             if (!queue.empty()) {
                 queue.push_back(queue.front());
@@ -139,6 +207,7 @@ int main(int argc, char** argv) {
         words.text += word;
         words.starts.push_back(words.text.size());
     }
+    words.finish();
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;
     program.out.put(middle_word(words, static_cast<std::size_t>(middle)));
     return program.finish();
