@@ -78,16 +78,19 @@ bool Reader::refill() {
 }
 
 void Reader::skip_space() {
+    // Scans with locals: the members could alias the bytes, so the compiler
+    // would reload them at every byte.
     for (;;) {
-        std::size_t pos = pos_;
+        const char* p = buf_ + pos_;
+        const char* const end = buf_ + end_;
         std::size_t lines = lines_;
-        while (pos < end_ && is_space(static_cast<unsigned char>(buf_[pos]))) {
-            if (buf_[pos] == '\n') ++lines;
-            ++pos;
+        while (p < end && is_space(static_cast<unsigned char>(*p))) {
+            if (*p == '\n') ++lines;
+            ++p;
         }
-        pos_ = pos;
+        pos_ = static_cast<std::size_t>(p - buf_);
         lines_ = lines;
-        if (pos_ < end_ || peek() < 0 || !is_space(peek())) return;
+        if (p < end || !refill()) return;
     }
 }
 
@@ -149,8 +152,7 @@ Status Reader::read_word(std::string& word) {
     token_line_ = lines_ + 1;
     if (peek() < 0) return Status::end_of_input;
     for (;;) {
-        // Copy whole runs from the buffer at once, scanning with locals (the
-        // members could alias the bytes, so the compiler would reload them).
+        // Copy whole runs from the buffer at once, scanning with locals.
         const char* const start = buf_ + pos_;
         const char* const end = buf_ + end_;
         const char* p = start;
@@ -164,7 +166,7 @@ Status Reader::read_word(std::string& word) {
         while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
         word.append(start, static_cast<std::size_t>(p - start));
         pos_ = static_cast<std::size_t>(p - buf_);
-        if (pos_ < end_ || peek() < 0 || is_space(peek())) return Status::ok;
+        if (p < end || !refill() || is_space(static_cast<unsigned char>(buf_[0]))) return Status::ok;
     }
 }
 
