@@ -121,24 +121,20 @@ bool is_small_prime(int a, std::integer_sequence<int, P...>) {
 // ascending order; the list is at the end of this file.
 extern const std::array<std::uint32_t, 1311> base2_pseudoprimes;
 
-// 1 when a is prime, 0 otherwise (0 for every a < 2): small factors first,
-// then the strong test to base 2. Below 2^30 a number that passes it is prime
-// unless it is one of the listed pseudoprimes; above, the bases 7 and 61
-// settle it (the bases 2, 7 and 61 are exact below 4759123141).
+// 1 when a is prime, 0 otherwise (0 for every a < 2), for a < 2^30, which is
+// all that primepair asks (a is at most n / 2): small factors first, then the
+// strong test to base 2, which below 2^30 only the listed pseudoprimes pass
+// without being prime.
 int isPrime(int a) {
     if (a < 2) return 0;
     if (has_small_factor(a, small_primes{})) return is_small_prime(a, small_primes{}) ? 1 : 0;
     if (a < 211 * 211) return 1;
-    const Montgomery m(static_cast<std::uint32_t>(a));
-    static constexpr std::uint32_t base_2[] = {2}, bases_7_61[] = {7, 61};
-    if (!strong_probable_prime(m, base_2)) return 0;
-    if (a < (1 << 30)) {
-        return std::binary_search(base2_pseudoprimes.begin(), base2_pseudoprimes.end(),
-                                  static_cast<std::uint32_t>(a))
-                   ? 0
-                   : 1;
-    }
-    return strong_probable_prime(m, bases_7_61) ? 1 : 0;
+    static constexpr std::uint32_t base_2[] = {2};
+    const auto n = static_cast<std::uint32_t>(a);
+    return strong_probable_prime(Montgomery(n), base_2) &&
+                   !std::binary_search(base2_pseudoprimes.begin(), base2_pseudoprimes.end(), n)
+               ? 1
+               : 0;
 }
 
 }  // namespace

@@ -284,18 +284,13 @@ void Writer::put_int(long long value) {
     put(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
 }
 
+// The reals printed are floats widened to double (at most 3.4e38: 39 digits
+// before the point) or distances below 2^33, with at most six decimals, so
+// 128 bytes always hold them.
 void Writer::put_real(const char* format, double value) {
     char text[128];
-    int n = std::snprintf(text, sizeof text, format, value);
-    if (n < 0) return;
-    if (static_cast<std::size_t>(n) < sizeof text) {
-        put(std::string_view(text, static_cast<std::size_t>(n)));
-        return;
-    }
-    std::string long_text(static_cast<std::size_t>(n) + 1, '\0');
-    std::snprintf(long_text.data(), long_text.size(), format, value);
-    long_text.pop_back();
-    put(long_text);
+    const int n = std::snprintf(text, sizeof text, format, value);
+    put(std::string_view(text, static_cast<std::size_t>(std::clamp(n, 0, int{sizeof text} - 1))));
 }
 
 bool Writer::flush() {

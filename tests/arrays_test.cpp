@@ -36,6 +36,7 @@ TEST(Modecull, ExamplesAndEdgeCases) {
         {"least int times ten modulo -1 is 0", "3 1 -1 1073741824 7 7", "1073741824 0 0 \n"},
         {"zero modulus is harmless when nothing refills", "0 2 0", "\n\n"},
         {"zero modulus without passes", "2 0 0 1 2", ""},
+        {"zero modulus with negative passes", "2 -1 0 1 2", ""},
     });
 }
 
@@ -48,6 +49,8 @@ TEST(Modecull, BadInput) {
         {"element out of range", "2 1 7 1 2147483648", "", 1, "too large"},
         {"negative length", "-1 1 7", "", 1, "length"},
         {"zero modulus with a refill", "2 1 0 1 2", "", 1, "modulus"},
+        {"zero modulus with one element", "1 1 0 5", "", 1,
+         "line 1: modulus: expected a non-zero divisor, found 0\n"},
         {"huge count with little data", "2000000000 1 7 1 2 3", "", 1,
          "element 4 of 2000000000: expected an integer, found end of input"},
     });
@@ -116,6 +119,12 @@ TEST(Pivotseek, ExamplesAndEdgeCases) {
         {"short rotation, left run", "5 4 5 1 2 3 5", "pos=1"},
         {"only the first descent counts", "6 5 6 1 9 2 3 9", "NOT FOUND"},
         {"extreme values", "3 2147483647 -2147483648 0 2147483647", "pos=0"},
+        // Arrays that are not rotations of a strictly ascending one.
+        {"equal neighbours", "6  1 2 2 2 2 3  2", "pos=2"},
+        {"equal first two, key at the front", "4  3 3 1 2  3", "pos=0"},
+        {"a peak, key at the drop", "3  1 5 2  2", "mid=2"},
+        {"two descents, key in neither run", "5  3 4 1 0 2  0", "NOT FOUND"},
+        {"empty array, key 0", "0  0", "NOT FOUND"},
     });
 }
 

@@ -43,7 +43,9 @@ TEST(Piecefunc, RangesAndBoundaries) {
         {"largest float", "-3.4028235e38", "340282346638528859811704183484516925440.0000"},
         {"empty input", "", "", 1, "x: expected a real number, found end of input"},
         {"malformed", "pi", "", 1, "x: expected a real number, found 'pi'"},
-        {"sign alone", "- 1", "", 1, "x: expected a real number, found '-'"},
+        {"sign alone", "- 1", "", 1, "x: expected a real number, found '-'\n"},
+        {"a long malformed token is cut at 24 bytes", std::string(30, '('), "", 1,
+         "found '((((((((((((((((((((((((...'\n"},
     });
 }
 
@@ -132,6 +134,11 @@ TEST(Clocksplit, ExamplesAndExtremes) {
         {"least int", "-2147483648", "-596523 Hours, -14 Minutes, -8 Seconds"},
         {"empty input", "", "", 1, "seconds: expected an integer, found end of input"},
         {"beyond int", "2147483648", "", 1, "too large"},
+        {"beyond 64 bits", "18446744073709551616", "", 1,
+         "integer '18446744073709551616' is too large (the largest is 2147483647)\n"},
+        {"32 digits are shown whole", "12345678901234567890123456789012", "", 1,
+         "integer '12345678901234567890123456789012' is too large"},
+        {"a symbol", "~", "", 1, "seconds: expected an integer, found '~'\n"},
     });
 }
 

@@ -30,6 +30,8 @@ TEST(Gridmark, ExamplesAndEdgeCases) {
         {"cells without whitespace, and any whitespace", "2\n\n\tX\r\n  O\vO\fX",
          "X\nO\nO\nX\nspecial diagonal matrix"},
         {"stops before the rest of the input", "2 XY then anything", "X\nY\nnot special diagonal matrix"},
+        {"a later diagonal cell smaller than the first", "2  b O  O a",
+         "b\nO\nO\na\nnot special diagonal matrix"},
         {"bytes above 127 are symbols", "2 \xe9O O\xe9", "\xe9\nO\nO\n\xe9\nspecial diagonal matrix"},
     });
 }

@@ -6,6 +6,9 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,6 +45,19 @@ std::string slurp(const std::string& path) {
 }
 
 }  // namespace
+
+// The words that start a program of the build: in a cross build the
+// emulator's come first.
+std::vector<std::string> command(std::string_view program) {
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < emulator.size();) {
+        std::size_t end = std::min(emulator.find(';', start), emulator.size());
+        words.emplace_back(emulator.substr(start, end - start));
+        start = end + 1;
+    }
+    words.push_back(std::string(bin_dir) + "/" + std::string(program));
+    return words;
+}
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options) {
     // Each run gets its own files, so tests may run in parallel processes.
@@ -86,14 +102,7 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     const std::string path = std::string(bin_dir) + "/" + std::string(program);
-    // In a cross build the emulator runs the program: its words come first.
-    std::vector<std::string> words;
-    for (std::size_t start = 0; start < emulator.size();) {
-        std::size_t end = std::min(emulator.find(';', start), emulator.size());
-        words.emplace_back(emulator.substr(start, end - start));
-        start = end + 1;
-    }
-    words.push_back(path);
+    std::vector<std::string> words = command(program);
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -162,6 +171,48 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     ::unlink(out_path.c_str());
     ::unlink(err_path.c_str());
     return result;
+}
+
+std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps,
+                            double seconds) {
+    std::vector<std::string> words = command(program);
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    struct termios raw {};
+    cfmakeraw(&raw);
+    int master = -1;
+    const pid_t pid = ::forkpty(&master, nullptr, &raw, nullptr);
+    if (pid < 0) {
+        ADD_FAILURE() << "forkpty failed";
+        return {};
+    }
+    if (pid == 0) {
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    std::string printed, expected;
+    bool waiting = true;
+    for (const TerminalStep& step : steps) {
+        expected += step.expect;
+        if (::write(master, step.input.data(), step.input.size()) < 0) break;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        waiting = true;
+        while (waiting && std::chrono::steady_clock::now() < deadline) {
+            struct pollfd ready = {master, POLLIN, 0};
+            if (::poll(&ready, 1, 50) <= 0) continue;
+            char chunk[4096];
+            const ssize_t n = ::read(master, chunk, sizeof chunk);
+            if (n <= 0) break;
+            printed.append(chunk, static_cast<std::size_t>(n));
+            waiting = printed.size() < expected.size();
+        }
+        if (waiting) break;
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ::close(master);
+    return printed;
 }
 
 std::string example(std::string_view program, std::string_view extension) {

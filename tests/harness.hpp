@@ -30,6 +30,18 @@ struct RunOptions {
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
 
+// Runs a program with standard input and output on a pseudo-terminal (raw:
+// no echo, no newline translation). For each step, writes its input, then
+// waits until as much has been printed as the steps so far expect. Returns
+// what was printed, up to the first step whose output did not come within
+// seconds.
+struct TerminalStep {
+    std::string input;
+    std::string expect;  // what the program prints after this input
+};
+std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps,
+                            double seconds = 10);
+
 // A recorded example of a program: examples/PROGRAM.in or .out ("" if none).
 std::string example(std::string_view program, std::string_view extension);
 

@@ -32,6 +32,8 @@ TEST(Unshift, ExamplesAndEdgeCases) {
         {"word of any length", "1 0 0 bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
          "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"},
         {"a NUL in the input ends the word", "0 0 0 ab\0cd"sv, "ab"},
+        {"a NUL after the first byte", "0 0 1 a\0b"sv, "a"},
+        {"the bytes just outside each class", "3 5 11 @[`{/:", "5PUp$/"},
     });
 }
 

@@ -2,7 +2,9 @@
 // print, over every small value and at the ends of the int range.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <random>
 #include <string>
 #include <vector>
@@ -43,11 +45,39 @@ std::vector<int> range(int from, int to) {
     return values;
 }
 
-TEST(Primepair, ReferenceIsPrimeAcceptsExactlyThePrimes) {
-    struct Row {
-        int a, prime;
-    } rows[] = {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 0}, {5, 1}, {9, 0}, {25, 0}, {29, 1}};
-    for (const Row& row : rows) EXPECT_EQ(reference::isPrime(row.a), row.prime) << row.a;
+// The primes in [low, high), by a sieve of Eratosthenes over that window.
+std::vector<int> primes_between(int low, int high) {
+    std::vector<bool> composite(static_cast<std::size_t>(high - low));
+    for (long long q = 2; q * q < high; ++q) {
+        for (long long m = std::max(q * q, (low + q - 1) / q * q); m < high; m += q) {
+            composite[static_cast<std::size_t>(m - low)] = true;
+        }
+    }
+    std::vector<int> primes;
+    for (int n = std::max(low, 2); n < high; ++n) {
+        if (!composite[static_cast<std::size_t>(n - low)]) primes.push_back(n);
+    }
+    return primes;
+}
+
+// Show that primepair's primality test agrees with a sieve on every number it
+// can meet up to 2^24 and near the top of its range (n / 2 < 2^30): one case
+// per pair of neighbouring primes p < q starts the search at q - 1 and must
+// reject every number down to p, then answer p.
+TEST(Primepair, SearchAgreesWithASieve) {
+    for (auto [low, high] : {std::pair{2, 1 << 24}, std::pair{(1 << 30) - (1 << 20), 1 << 30}}) {
+        const std::vector<int> primes = primes_between(low, high);
+        std::string input = std::to_string(primes.size() - 1), expected;
+        for (std::size_t i = 0; i + 1 < primes.size(); ++i) {
+            const int p = primes[i], n = 2 * (primes[i + 1] - 1);
+            input += ' ' + std::to_string(n);
+            expected += std::to_string(2 * p) + " = " + std::to_string(p) + " + " + std::to_string(p) + "\n";
+        }
+        auto r = run("primepair", input, {.timeout_seconds = 600});
+        EXPECT_EQ(r.status, 0);
+        ASSERT_EQ(r.out.size(), expected.size()) << "from " << low;
+        EXPECT_TRUE(r.out == expected) << "from " << low;  // 30 MB: no diff printed
+    }
 }
 
 TEST(Primepair, AgreesWithTheSearchOverEverySplit) {
@@ -121,6 +151,9 @@ TEST(Primepair, ExamplesAndEdgeCases) {
         {"largest int", "1 2147483647", "2147483578 = 1073741789 + 1073741789\n"},
         {"twice the largest prime below 2^30", "1 2147483578", "2147483578 = 1073741789 + 1073741789\n"},
         {"just below it", "1 2147483577", "2147483566 = 1073741783 + 1073741783\n"},
+        // 211^2, and products of two primes above 200, have no factor below 200.
+        {"candidates with no factor below 200", "3  89042 139682 365054",
+         "89038 = 44519 + 44519\n139666 = 69833 + 69833\n365038 = 182519 + 182519\n"},
     });
 }
 

@@ -195,6 +195,43 @@ TEST(Suite, AFullDiskIsAnError) {
     }
 }
 
+// Standard output closed: nothing to print is no error; something to print is.
+TEST(Suite, AClosedStandardOutput) {
+    const struct {
+        std::string_view input;
+        int status;
+        std::string_view err;
+    } rows[] = {
+        {"0", 0, ""},
+        {"100", 1, "nodivisor: write error: Bad file descriptor\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.input);
+        auto r = run("nodivisor", row.input, {.closed_stdout = true});
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.err, row.err);
+    }
+}
+
+// On a terminal, the programs that answer case by case show each answer
+// before they wait for the next value.
+TEST(Suite, OnATerminalEachAnswerComesBeforeTheNextValue) {
+    const struct {
+        std::string_view program;
+        std::vector<minitools::TerminalStep> steps;
+    } rows[] = {
+        {"primepair", {{"2\n10\n", "10 = 5 + 5\n"}, {"6\n", "6 = 3 + 3\n"}}},
+        {"digitgen", {{"2\n101\n", "101 = 100 + (1+0+0)\n"}, {"20\n", "No solution\n"}}},
+        {"gridmark", {{"2\nX\n", "X\n"}, {"O\n", "O\n"}, {"O X\n", "O\nX\nspecial diagonal matrix"}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.program);
+        std::string all;
+        for (const auto& step : row.steps) all += step.expect;
+        EXPECT_EQ(minitools::run_on_terminal(row.program, row.steps), all);
+    }
+}
+
 // A reader that goes away ends a program quietly: by SIGPIPE, or with a
 // write error and status 1, never with a crash report.
 TEST(Suite, AClosedPipeEndsQuietly) {

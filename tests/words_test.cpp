@@ -28,6 +28,9 @@ TEST(Centrelex, ExamplesAndEdgeCases) {
                                      "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
          "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"},
         {"a word ends at a NUL byte", std::string_view("1 ab\0cd", 7), "ab"},
+        {"a word that is only a NUL is empty", std::string_view("3 \0 b c", 7), "b"},
+        {"equal in the first eight bytes", "5  abcdefgh ABCDEFGHy abcdefghyy abcdefghw abcdefghy",
+         "ABCDEFGHy"},
     });
 }
 
@@ -77,7 +80,10 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
 }
 
 TEST(Slotlex, ExamplesAndEdgeCases) {
+    // A NUL byte as the first byte of the second 64 KiB read ends its word.
+    const std::string nul_at_read_boundary = "2 " + std::string(65534, 'a') + std::string("\0b z a", 6);
     expect_cases("slotlex", {
+        {"a NUL at the read boundary", nul_at_read_boundary, "1"},
         {"upper case before lower case", "4\npear Apple fig apple\nbanana", "3"},
         {"equal word counts as preceding", "3 b a c b", "3"},
         {"query before every word", "2 b c a", "1"},
