@@ -1,6 +1,7 @@
 #include "support.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -156,12 +157,19 @@ Status Reader::read_word(std::string& word) {
         const char* const start = buf_ + pos_;
         const char* const end = buf_ + end_;
         const char* p = start;
-        // Eight bytes at a time while none is 0x20 or below (every blank is).
+        // Eight bytes at a time while none is 0x20 or below (every blank is);
+        // the lowest flag of the mask marks the first such byte exactly (a
+        // borrow only ever flags bytes after it).
         while (end - p >= 8) {
             std::uint64_t bytes;
             std::memcpy(&bytes, p, 8);
-            if (((bytes - 0x2121212121212121u) & ~bytes & 0x8080808080808080u) != 0) break;
-            p += 8;
+            const std::uint64_t low = (bytes - 0x2121212121212121u) & ~bytes & 0x8080808080808080u;
+            if (low == 0) {
+                p += 8;
+                continue;
+            }
+            if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
+            break;
         }
         while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
         word.append(start, static_cast<std::size_t>(p - start));

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,17 +46,58 @@ std::uint64_t fold_bytes(std::uint64_t x) {
     return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
 }
 
+// A growing array of trivially copyable values kept by realloc, which moves
+// a large block by remapping its pages rather than copying them, so that
+// growing touches no more memory than the values take.
+template <class T>
+class Growing {
+public:
+    Growing() = default;
+    Growing(const Growing&) = delete;
+    Growing& operator=(const Growing&) = delete;
+    ~Growing() { std::free(data_); }
+
+    void append(const T* values, std::size_t count) {
+        if (capacity_ - size_ < count) {
+            std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{4096}});
+            void* grown = std::realloc(data_, capacity * sizeof(T));
+            if (grown == nullptr) throw std::bad_alloc();
+            data_ = static_cast<T*>(grown);
+            capacity_ = capacity;
+        }
+        std::memcpy(data_ + size_, values, count * sizeof(T));
+        size_ += count;
+    }
+    void push_back(T value) { append(&value, 1); }
+    const T* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    const T& operator[](std::size_t i) const { return data_[i]; }
+
+private:
+    T* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
 // The words, packed one after another, with eight zero bytes after the last
 // so that eight bytes can be loaded from anywhere inside a word.
 struct WordList {
-    std::string text;
-    std::vector<std::size_t> starts{0};  // word i is text[starts[i], starts[i + 1])
+    Growing<char> text;
+    Growing<std::size_t> starts;  // word i is text[starts[i], starts[i + 1]), from 0
 
+    WordList() { starts.push_back(0); }
+    void add(std::string_view word) {
+        text.append(word.data(), word.size());
+        starts.push_back(text.size());
+    }
     std::size_t size() const { return starts.size() - 1; }
     std::string_view word(std::size_t i) const {
-        return std::string_view(text).substr(starts[i], starts[i + 1] - starts[i]);
+        return std::string_view(text.data() + starts[i], starts[i + 1] - starts[i]);
     }
-    void finish() { text.append(8, '\0'); }
+    void finish() {
+        static constexpr char padding[8] = {};
+        text.append(padding, 8);
+    }
 
     // Bytes 8 * index to 8 * index + 7 of word i (at most its length plus
     // one, in chunks), folded, as a big-endian integer padded with zeros.
@@ -203,9 +246,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < word_count; ++i) {
         program.read_word(word, "word", i + 1LL, word_count);
         // A word ends at a NUL byte, as a C string does.
-        word.resize(std::min(word.size(), word.find('\0')));
-        words.text += word;
-        words.starts.push_back(words.text.size());
+        words.add(std::string_view(word).substr(0, word.find('\0')));
     }
     words.finish();
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;
