@@ -58,6 +58,7 @@ public:
     ~Growing() { std::free(data_); }
 
     void append(const T* values, std::size_t count) {
+        if (count == 0) return;  // an empty word; memcpy takes no null pointer
         if (capacity_ - size_ < count) {
             std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{4096}});
             void* grown = std::realloc(data_, capacity * sizeof(T));
