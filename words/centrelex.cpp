@@ -169,13 +169,18 @@ std::string_view middle_word(const WordList& words, std::size_t middle) {
             low = std::min(low, key);
             high = std::max(high, key);
         };
+        // Calls visit(i) for every word left.
+        auto each_left = [&](auto visit) {
+            if (all) {
+                for (std::size_t i = 0; i < words.size(); ++i) visit(i);
+            } else {
+                for (std::uint32_t id : ids) visit(id);
+            }
+        };
         if (depth == 0) {
-            for (std::size_t i = 0; i < words.size(); ++i) count(heads[i] = words.chunk(i, 0));
-        } else if (all) {
-            for (std::size_t i = 0; i < words.size(); ++i) count(key_of(i));
-        } else {
-            for (std::uint32_t id : ids) count(key_of(id));
+            for (std::size_t i = 0; i < words.size(); ++i) heads[i] = words.chunk(i, 0);
         }
+        each_left([&](std::size_t i) { count(key_of(i)); });
         std::uint64_t target = low;
         if (low == high) {
             if (all) shared = depth + 1;
@@ -183,15 +188,10 @@ std::string_view middle_word(const WordList& words, std::size_t middle) {
             std::size_t bucket = 0;
             while (bucket_sizes[bucket] <= rank) rank -= bucket_sizes[bucket++];
             bucket_keys.clear();
-            auto keep = [&](std::size_t i) {
+            each_left([&](std::size_t i) {
                 const std::uint64_t key = key_of(i);
                 if (key >> 48 == bucket) bucket_keys.emplace_back(key, static_cast<std::uint32_t>(i));
-            };
-            if (all) {
-                for (std::size_t i = 0; i < words.size(); ++i) keep(i);
-            } else {
-                for (std::uint32_t id : ids) keep(id);
-            }
+            });
             auto kth = bucket_keys.begin() + static_cast<std::ptrdiff_t>(rank);
             std::nth_element(bucket_keys.begin(), kth, bucket_keys.end());
             target = kth->first;
