@@ -276,7 +276,7 @@ Writer::Writer(int fd) : fd_(fd), terminal_(::isatty(fd) == 1), buf_(new char[ca
 
 Writer::~Writer() { delete[] buf_; }
 
-void Writer::put(std::string_view text) {
+void Writer::put_in_parts(std::string_view text) {
     while (!text.empty()) {
         if (len_ == capacity) flush();
         std::size_t n = std::min(text.size(), capacity - len_);
@@ -287,9 +287,9 @@ void Writer::put(std::string_view text) {
 }
 
 void Writer::put_int(long long value) {
-    char text[24];
-    auto result = std::to_chars(text, text + sizeof text, value);
-    put(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
+    // Converted in place: a long long takes at most 20 bytes.
+    if (capacity - len_ < 20) flush();
+    len_ = static_cast<std::size_t>(std::to_chars(buf_ + len_, buf_ + capacity, value).ptr - buf_);
 }
 
 // The reals printed are floats widened to double (at most 3.4e38: 39 digits

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -125,7 +126,11 @@ public:
         if (len_ == capacity) flush();
         buf_[len_++] = c;
     }
-    void put(std::string_view text);
+    void put(std::string_view text) {
+        if (text.size() > capacity - len_) return put_in_parts(text);
+        std::memcpy(buf_ + len_, text.data(), text.size());
+        len_ += text.size();
+    }
     void put_int(long long value);
     // One printf conversion of a double, e.g. format "%.4f".
     void put_real(const char* format, double value);
@@ -136,6 +141,8 @@ public:
     bool is_terminal() const { return terminal_; }
 
 private:
+    void put_in_parts(std::string_view text);
+
     static constexpr std::size_t capacity = 1 << 16;
     int fd_;
     bool terminal_;
