@@ -3,10 +3,17 @@
 //
 // Searching every split of every sum from n down always ends at 2p = p + p,
 // with p the largest prime not above n / 2, which is what is computed: a
-// downward scan from n / 2 with a fast primality test (see isPrime).
+// downward search from n / 2 over windows of odd numbers sieved by the small
+// primes, where each number left is given a strong test to base 2.
+//
+// A strong test is a chain of about thirty dependent multiplications, which
+// leaves the multiplier idle most of the time; so the values read are held
+// back in batches and the tests of four searches (four values) run side by
+// side, each value still answered in its turn.
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -33,134 +40,261 @@ largest prime not above N / 2.
 )",
 };
 
-// Arithmetic modulo an odd n < 2^31 in Montgomery form (x stands for
-// x * 2^32 mod n), so that a product needs multiplications but no division.
-struct Montgomery {
-    std::uint32_t n;
-    std::uint32_t neg_inverse;  // -1/n modulo 2^32
+// The odd primes below 200, as constants so that each remainder is a
+// multiplication.
+using odd_small_primes =
+    std::integer_sequence<std::uint32_t, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, 53,
+                          59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107, 109, 113, 127, 131,
+                          137, 139, 149, 151, 157, 163, 167, 173, 179, 181, 191, 193, 197, 199>;
+// The least prime above them: below it, the small primes are all the primes.
+constexpr std::uint32_t first_large_prime = 211;
 
-    explicit Montgomery(std::uint32_t modulus) : n(modulus) {
-        std::uint32_t inverse = modulus;  // correct to 3 bits; each step doubles that
-        for (int i = 0; i < 4; ++i) inverse *= 2 - modulus * inverse;
-        neg_inverse = 0u - inverse;
+// A window is 64 odd numbers counted down from its top, top = 2h + 1: bit j
+// stands for top - 2j. These are the bits of the window's multiples of q:
+// top - 2j is one when j = h + 1/2 = h + (q + 1) / 2 (mod q).
+template <std::uint32_t q>
+std::uint64_t multiples_of(std::uint32_t h) {
+    constexpr std::uint64_t every_qth = [] {
+        std::uint64_t bits = 0;
+        for (std::uint32_t j = 0; j < 64; j += q) bits |= std::uint64_t{1} << j;
+        return bits;
+    }();
+    const std::uint32_t first = (h + (q + 1) / 2) % q;
+    if constexpr (q < 64) {
+        return every_qth << first;
+    } else {
+        return std::uint64_t{first < 64} << (first % 64);
     }
-    // t * 2^-32 mod n, for t < n * 2^32.
-    std::uint32_t reduce(std::uint64_t t) const {
-        std::uint32_t m = static_cast<std::uint32_t>(t) * neg_inverse;
-        std::uint64_t r = (t + std::uint64_t{m} * n) >> 32;
-        return static_cast<std::uint32_t>(r >= n ? r - n : r);
+}
+
+// The numbers of the window that have no factor below 200 (bit j for
+// top - 2j). A small prime itself is ruled out too, so the window is only
+// used for numbers above 200.
+template <std::uint32_t... q>
+std::uint64_t survivors(std::uint32_t top, std::integer_sequence<std::uint32_t, q...>) {
+    const std::uint32_t h = top / 2;
+    std::uint64_t multiples = 0;
+    ((multiples |= multiples_of<q>(h)), ...);
+    return ~multiples;
+}
+
+// A search for the largest prime at or below an odd top >= 211: the numbers
+// of the current window not yet ruled out, largest first. It ends at 211 at
+// the latest, so it never reaches the small primes that the sieve rules out.
+class Search {
+public:
+    Search() = default;
+    explicit Search(std::uint32_t top) : top_(top), left_(survivors(top, odd_small_primes{})) {}
+
+    // The next number to test, in descending order.
+    std::uint32_t next() {
+        while (left_ == 0) {
+            top_ -= 128;
+            left_ = survivors(top_, odd_small_primes{});
+        }
+        const auto j = static_cast<std::uint32_t>(std::countr_zero(left_));
+        left_ &= left_ - 1;
+        return top_ - 2 * j;
     }
-    // a + b mod n, for a, b < n.
-    std::uint32_t add(std::uint32_t a, std::uint32_t b) const {
-        std::uint32_t sum = a + b;  // below 2^32, as n < 2^31
-        return sum >= n ? sum - n : sum;
-    }
-    std::uint32_t multiply(std::uint32_t a, std::uint32_t b) const {
-        return reduce(std::uint64_t{a} * b);
-    }
+
+private:
+    std::uint32_t top_ = 0;
+    std::uint64_t left_ = 0;
 };
-
-// Whether the odd n > 211 is a strong probable prime to every base given:
-// base^d is 1 or -1, or a square of it reaches -1, where n - 1 = d * 2^twos.
-// The powers share their exponent and are formed side by side, so their
-// multiplications overlap instead of waiting on each other.
-template <std::size_t count>
-bool strong_probable_prime(const Montgomery& m, const std::uint32_t (&bases)[count]) {
-    std::uint32_t d = m.n - 1;
-    int twos = 0;
-    while ((d & 1) == 0) {
-        d >>= 1;
-        ++twos;
-    }
-    const std::uint32_t one = (0u - m.n) % m.n;  // 2^32 mod n
-    const std::uint32_t minus_one = m.n - one;
-    std::uint32_t b[count], x[count];
-    for (std::size_t k = 0; k < count; ++k) {
-        // The base in Montgomery form, base * one, by doubling and adding.
-        b[k] = 0;
-        for (int bit = static_cast<int>(std::bit_width(bases[k])) - 1; bit >= 0; --bit) {
-            b[k] = m.add(b[k], b[k]);
-            if ((bases[k] >> bit) & 1) b[k] = m.add(b[k], one);
-        }
-        x[k] = one;
-    }
-    for (; d > 0; d >>= 1) {
-        if (d & 1) {
-            for (std::size_t k = 0; k < count; ++k) x[k] = m.multiply(x[k], b[k]);
-        }
-        for (std::size_t k = 0; k < count; ++k) b[k] = m.multiply(b[k], b[k]);
-    }
-    for (std::size_t k = 0; k < count; ++k) {
-        bool passes = x[k] == one || x[k] == minus_one;
-        for (int r = 1; r < twos && !passes; ++r) {
-            x[k] = m.multiply(x[k], x[k]);
-            passes = x[k] == minus_one;
-        }
-        if (!passes) return false;
-    }
-    return true;
-}
-
-// The primes below 200, as constants so that each remainder is a multiplication.
-using small_primes = std::integer_sequence<int, 2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43,
-                                           47, 53, 59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107,
-                                           109, 113, 127, 131, 137, 139, 149, 151, 157, 163, 167, 173,
-                                           179, 181, 191, 193, 197, 199>;
-
-template <int... P>
-bool has_small_factor(int a, std::integer_sequence<int, P...>) {
-    return ((a % P == 0) || ...);
-}
-
-template <int... P>
-bool is_small_prime(int a, std::integer_sequence<int, P...>) {
-    return ((a == P) || ...);
-}
 
 // The odd composites below 2^30 that pass the strong test to base 2, in
 // ascending order; the list is at the end of this file.
 extern const std::array<std::uint32_t, 1311> base2_pseudoprimes;
 
-// 1 when a is prime, 0 otherwise (0 for every a < 2), for a < 2^30, which is
-// all that primepair asks (a is at most n / 2): small factors first, then the
-// strong test to base 2, which below 2^30 only the listed pseudoprimes pass
-// without being prime.
-int isPrime(int a) {
-    if (a < 2) return 0;
-    if (has_small_factor(a, small_primes{})) return is_small_prime(a, small_primes{}) ? 1 : 0;
-    if (a < 211 * 211) return 1;
-    static constexpr std::uint32_t base_2[] = {2};
-    const auto n = static_cast<std::uint32_t>(a);
-    return strong_probable_prime(Montgomery(n), base_2) &&
-                   !std::binary_search(base2_pseudoprimes.begin(), base2_pseudoprimes.end(), n)
-               ? 1
-               : 0;
+// The listed pseudoprimes, with a filter in front of the list: a hash of
+// each sets one bit of 2^16, so most numbers that pass the strong test, the
+// primes, are cleared by one bit instead of a search through the list.
+class Pseudoprimes {
+public:
+    Pseudoprimes() {
+        for (std::uint32_t n : base2_pseudoprimes) filter_[hash(n) / 64] |= std::uint64_t{1} << (hash(n) % 64);
+    }
+    bool contains(std::uint32_t n) const {
+        return (filter_[hash(n) / 64] >> (hash(n) % 64) & 1) != 0 &&
+               std::binary_search(base2_pseudoprimes.begin(), base2_pseudoprimes.end(), n);
+    }
+
+private:
+    static std::uint32_t hash(std::uint32_t n) { return (n * 0x9e3779b1u) >> 16; }
+    std::array<std::uint64_t, 1024> filter_{};
+};
+
+// Strong tests to base 2 of `lanes` odd numbers n, 200 < n < 2^30, side by
+// side: passes[k] tells whether 2^d = 1 or 2^(d * 2^r) = -1 (mod n[k]) for
+// some r < s, where n[k] - 1 = d * 2^s. Below 2^30 exactly the primes and the
+// listed pseudoprimes pass.
+//
+// The power 2^e, e = (n - 1) / 2 = d * 2^(s - 1), is formed from the top bit
+// of e down, squaring and doubling: after bit i the power is 2^(e >> i), which
+// for i < s is 2^(d * 2^(s - 1 - i)), the numbers the test looks at.
+//
+// Products are reduced in Montgomery form (x stands for x * 2^32 mod n) and
+// kept below 2n rather than n: for n < 2^30 a product of two such numbers
+// reduces to one below 2n again, so no step needs a final subtraction.
+template <std::size_t lanes>
+void strong_tests(const std::uint32_t (&n)[lanes], bool (&passes)[lanes]) {
+    std::uint32_t neg_inverse[lanes], e[lanes], x[lanes], s[lanes];
+    std::uint32_t width = 0, most_twos = 0;
+    for (std::size_t k = 0; k < lanes; ++k) {
+        std::uint32_t inverse = n[k];  // 1/n modulo 2^3; each step doubles the bits
+        for (int i = 0; i < 4; ++i) inverse *= 2 - n[k] * inverse;
+        neg_inverse[k] = 0u - inverse;
+        e[k] = (n[k] - 1) / 2;
+        s[k] = static_cast<std::uint32_t>(std::countr_zero(n[k] - 1));
+        width = std::max(width, static_cast<std::uint32_t>(std::bit_width(e[k])));
+        most_twos = std::max(most_twos, s[k]);
+        passes[k] = false;
+    }
+    // The bits of e from `start` up are taken at once: 2^(e >> start) is
+    // below 2^32, and its Montgomery form is one remainder. Every bit the
+    // test looks at (i < s, and s >= 1) lies below start.
+    const std::uint32_t start = std::max(width > 5 ? width - 5 : 0, most_twos);
+    std::uint32_t bits[lanes];  // the bits of e below start, the next one at the top
+    for (std::size_t k = 0; k < lanes; ++k) {
+        x[k] = static_cast<std::uint32_t>((std::uint64_t{1} << (e[k] >> start) << 32) % n[k]);
+        bits[k] = e[k] << (32 - start);
+    }
+    auto reduce = [&](std::size_t k, std::uint64_t t) {
+        const std::uint32_t m = static_cast<std::uint32_t>(t) * neg_inverse[k];
+        return static_cast<std::uint32_t>((t + std::uint64_t{m} * n[k]) >> 32);
+    };
+    auto step = [&](std::size_t k) {
+        const std::uint32_t square = reduce(k, std::uint64_t{x[k]} * x[k]);
+        const std::uint32_t power = square + (square & (0u - (bits[k] >> 31)));  // below 4n
+        bits[k] <<= 1;
+        x[k] = power >= 2 * n[k] ? power - 2 * n[k] : power;
+    };
+    for (std::uint32_t i = start; i-- > most_twos;) {
+        for (std::size_t k = 0; k < lanes; ++k) step(k);
+    }
+    for (std::uint32_t i = most_twos; i-- > 0;) {
+        for (std::size_t k = 0; k < lanes; ++k) {
+            step(k);
+            const std::uint32_t power = reduce(k, x[k]);  // out of Montgomery form: below n
+            passes[k] = passes[k] || (i < s[k] && power == n[k] - 1) || (i + 1 == s[k] && power == 1);
+        }
+    }
 }
+
+// Odd values of p that have not yet been tested stay in a lane until it
+// finds their prime; lanes that run out of searches test a stand-in.
+constexpr std::size_t lanes = 4;
+
+// The values read and not yet answered. Values are answered in the order
+// read, once the batch is full or the program is about to wait for input,
+// report an error or finish.
+class Batch {
+public:
+    explicit Batch(support::Writer& out) : out_(out) {}
+
+    void add(int n) {
+        values_[size_++] = n;
+        if (size_ == values_.size()) answer();
+    }
+
+    void answer() {
+        // The largest prime p <= n / 2 of each value (0: none), the small
+        // ones at once and the others by searches that share the lanes.
+        std::size_t searching = 0;
+        for (std::size_t i = 0; i < size_; ++i) {
+            const int n = values_[i];
+            primes_[i] = 0;
+            if (n <= 3) continue;
+            auto top = static_cast<std::uint32_t>(n / 2);
+            if (top > 2 && top % 2 == 0) --top;
+            if (top < first_large_prime) {
+                primes_[i] = largest_small_prime(top, odd_small_primes{});
+            } else {
+                searches_[searching] = Search(top);
+                owner_[searching++] = i;
+            }
+        }
+        search(searching);
+        for (std::size_t i = 0; i < size_; ++i) {
+            const std::uint32_t p = primes_[i];
+            if (p == 0) {
+                out_.put("No Solutions\n");
+                continue;
+            }
+            out_.put_int(2 * static_cast<long long>(p));
+            out_.put(" = ");
+            out_.put_int(p);
+            out_.put(" + ");
+            out_.put_int(p);
+            out_.put('\n');
+        }
+        size_ = 0;
+    }
+
+private:
+    // 2 for 2, otherwise the largest odd prime below 200 at or below top.
+    template <std::uint32_t... q>
+    static std::uint32_t largest_small_prime(std::uint32_t top,
+                                             std::integer_sequence<std::uint32_t, q...>) {
+        std::uint32_t largest = 2;
+        ((largest = q <= top ? q : largest), ...);
+        return largest;
+    }
+
+    // Runs searches_[0, count) to their primes, four at a time.
+    void search(std::size_t count) {
+        static constexpr std::size_t idle = ~std::size_t{0};
+        std::size_t lane_search[lanes];
+        std::uint32_t candidate[lanes];
+        std::size_t started = 0, running = 0;
+        for (std::size_t k = 0; k < lanes; ++k) {
+            candidate[k] = 1048579;  // a stand-in: odd, in range, n - 1 = 2 * odd
+            lane_search[k] = idle;
+            if (started < count) {
+                lane_search[k] = started++;
+                candidate[k] = searches_[lane_search[k]].next();
+                ++running;
+            }
+        }
+        while (running > 0) {
+            bool passes[lanes];
+            strong_tests(candidate, passes);
+            for (std::size_t k = 0; k < lanes; ++k) {
+                const std::size_t at = lane_search[k];
+                if (at == idle) continue;
+                if (!passes[k] || pseudoprimes_.contains(candidate[k])) {
+                    candidate[k] = searches_[at].next();
+                    continue;
+                }
+                primes_[owner_[at]] = candidate[k];
+                if (started < count) {
+                    lane_search[k] = started++;
+                    candidate[k] = searches_[lane_search[k]].next();
+                } else {
+                    lane_search[k] = idle;
+                    --running;
+                }
+            }
+        }
+    }
+
+    support::Writer& out_;
+    const Pseudoprimes pseudoprimes_;
+    std::array<int, 1024> values_;
+    std::size_t size_ = 0;
+    std::array<std::uint32_t, 1024> primes_;
+    std::array<Search, 1024> searches_;
+    std::array<std::size_t, 1024> owner_;  // the value each search is for
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     support::Program program("primepair", argc, argv, help);
-    support::Writer& out = program.out;
+    Batch batch(program.out);
+    program.hold_answers([](void* held) { static_cast<Batch*>(held)->answer(); }, &batch);
     const int case_count = program.read_int("case count");
-    for (int i = 0; i < case_count; ++i) {
-        const int n = program.read_int("test value", i + 1LL, case_count);
-        if (n <= 3) {
-            out.put("No Solutions\n");
-            continue;
-        }
-        // Prime gaps below 2^31 are under 300, so this loop is short; above 2
-        // only odd numbers can be prime, and 3 ends it at the latest.
-        int p = n / 2;
-        if (p > 2 && p % 2 == 0) --p;
-        while (!isPrime(p)) p -= 2;
-        out.put_int(2 * p);
-        out.put(" = ");
-        out.put_int(p);
-        out.put(" + ");
-        out.put_int(p);
-        out.put('\n');
-    }
+    for (int i = 0; i < case_count; ++i) batch.add(program.read_int("test value", i + 1LL, case_count));
     return program.finish();
 }
 

@@ -349,10 +349,24 @@ Program::Program(const char* name, int argc, char** argv, const Help& help)
         if (fd < 0) fail_plain(std::string(file_) + ": " + std::strerror(errno), exit_failure);
         in.set_descriptor(fd);
     }
-    // On a terminal, show what was printed before waiting for more input.
-    if (out.is_terminal()) {
-        in.set_before_wait([](void* writer) { static_cast<Writer*>(writer)->flush(); }, &out);
-    }
+    // Before waiting for more input: the answers held back, and on a
+    // terminal everything printed so far, are shown.
+    in.set_before_wait(
+        [](void* context) {
+            auto& program = *static_cast<Program*>(context);
+            program.answer_held();
+            if (program.out.is_terminal()) program.out.flush();
+        },
+        this);
+}
+
+void Program::hold_answers(void (*answer)(void*), void* context) {
+    answer_ = answer;
+    answer_context_ = context;
+}
+
+void Program::answer_held() {
+    if (answer_ != nullptr) answer_(answer_context_);
 }
 
 void Program::print_help(const Help& help) {
@@ -380,6 +394,7 @@ void Program::print_help(const Help& help) {
 }
 
 void Program::fail_plain(std::string_view message, int status) {
+    answer_held();
     out.flush();
     std::string line = name_;
     line += ": ";
@@ -472,6 +487,7 @@ float Program::read_float(std::string_view what, long long index, long long coun
 
 int Program::finish() {
     if (in.error() != 0) fail_read_error();
+    answer_held();
     out.flush();
     int error = out.error();
     if (error == 0 && ::close(STDOUT_FILENO) != 0 && errno != EBADF) error = errno;

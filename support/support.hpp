@@ -200,6 +200,13 @@ public:
 
     const char* name() const { return name_; }
 
+    // For a program that reads several values before it answers them (to
+    // work on them side by side): answer prints what it holds back. It is
+    // called before the reader waits for more input, before an error is
+    // reported and in finish(), so the output, its order and the moment it
+    // appears are those of a program that answers each value as it is read.
+    void hold_answers(void (*answer)(void*), void* context);
+
 private:
     [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what,
                                 long long index, long long count, const std::string& found);
@@ -207,8 +214,11 @@ private:
     [[noreturn]] void fail_read_error();
     [[noreturn]] void fail_plain(std::string_view message, int status);
     void print_help(const Help& help);
+    void answer_held();
     const char* name_;
     const char* file_ = nullptr;  // the FILE operand, when it is not standard input
+    void (*answer_)(void*) = nullptr;
+    void* answer_context_ = nullptr;
 };
 
 }  // namespace support
