@@ -60,11 +60,11 @@ int main(int argc, char** argv) {
     const int lower_key = program.read_int("lower-case key");
     const int upper_key = program.read_int("upper-case key");
     const int digit_key = program.read_int("digit key");
-    std::string word;
-    program.read_word(word, "word");
+    std::string_view read;
+    program.read_word(read, "word");
     // The word is a C string: it ends at a NUL byte, and its length is
     // taken once, before any byte changes.
-    word.resize(std::min(word.size(), word.find('\0')));
+    std::string word(read.substr(0, read.find('\0')));
 
     for (char& byte : word) {
         const int c = static_cast<signed char>(byte);

@@ -147,35 +147,30 @@ Status Reader::read_char(char& value) {
     return Status::ok;
 }
 
-Status Reader::read_word(std::string& word) {
-    word.clear();
+// The general case of read_word: whitespace or the word may reach past the
+// buffer, or the input may end.
+Status Reader::read_word_across(std::string_view& word) {
     skip_space();
     token_line_ = lines_ + 1;
     if (peek() < 0) return Status::end_of_input;
-    for (;;) {
-        // Copy whole runs from the buffer at once, scanning with locals.
-        const char* const start = buf_ + pos_;
-        const char* const end = buf_ + end_;
-        const char* p = start;
-        // Eight bytes at a time while none is 0x20 or below (every blank is);
-        // the lowest flag of the mask marks the first such byte exactly (a
-        // borrow only ever flags bytes after it).
-        while (end - p >= 8) {
-            std::uint64_t bytes;
-            std::memcpy(&bytes, p, 8);
-            const std::uint64_t low = (bytes - 0x2121212121212121u) & ~bytes & 0x8080808080808080u;
-            if (low == 0) {
-                p += 8;
-                continue;
-            }
-            if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
-            break;
-        }
-        while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
-        word.append(start, static_cast<std::size_t>(p - start));
-        pos_ = static_cast<std::size_t>(p - buf_);
-        if (p < end || !refill() || is_space(static_cast<unsigned char>(buf_[0]))) return Status::ok;
+    const char* const start = buf_ + pos_;
+    const char* p = word_end(start, buf_ + end_);
+    pos_ = static_cast<std::size_t>(p - buf_);
+    if (pos_ < end_) {
+        word = std::string_view(start, static_cast<std::size_t>(p - start));
+        return Status::ok;
     }
+    // The word reaches the end of the buffer: it is gathered in word_ while
+    // the buffer is refilled.
+    word_.assign(start, p);
+    while (refill() && !is_space(static_cast<unsigned char>(buf_[0]))) {
+        p = word_end(buf_, buf_ + end_);
+        word_.append(buf_, p);
+        pos_ = static_cast<std::size_t>(p - buf_);
+        if (pos_ < end_) break;
+    }
+    word = word_;
+    return Status::ok;
 }
 
 // Collects the characters of a real number the way glibc's scanf does (it
@@ -470,12 +465,6 @@ char Program::read_char(std::string_view what, long long index, long long count)
     Status status = in.read_char(value);
     if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
     return value;
-}
-
-void Program::read_word(std::string& word, std::string_view what, long long index,
-                        long long count) {
-    Status status = in.read_word(word);
-    if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
 }
 
 float Program::read_float(std::string_view what, long long index, long long count) {

@@ -6,6 +6,7 @@
 // Nothing here knows about any particular program.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -28,6 +29,11 @@ enum class Status {
     too_small,     // %d: below the 32-bit range
     too_large,     // %d: above the 32-bit range
 };
+
+// Whitespace in the C locale, as isspace() sees it.
+inline bool is_space(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Reads bytes from a file descriptor or from a fixed piece of memory and
 // converts them exactly as the C library's scanf does in the C locale:
@@ -63,9 +69,31 @@ public:
     Status read_int(int& value);
     // "%c": the next byte, whatever it is.
     Status read_char(char& value);
-    // "%s": leading whitespace skipped, then a run of non-whitespace bytes,
-    // appended to word (which is cleared first).
-    Status read_word(std::string& word);
+    // "%s": leading whitespace skipped, then a run of non-whitespace bytes.
+    // word views them where they lie, until the next conversion.
+    Status read_word(std::string_view& word) {
+        // Inline, the usual case: whitespace, then a word that ends before
+        // the buffer does. Scanned with locals: the members could alias the
+        // bytes, so the compiler would reload them at every byte.
+        const char* p = buf_ + pos_;
+        const char* const end = buf_ + end_;
+        std::size_t lines = lines_;
+        while (p < end && is_space(static_cast<unsigned char>(*p))) {
+            if (*p == '\n') ++lines;
+            ++p;
+        }
+        if (p < end) {
+            const char* const last = word_end(p, end);
+            if (last < end) {
+                lines_ = lines;
+                token_line_ = lines + 1;
+                pos_ = static_cast<std::size_t>(last - buf_);
+                word = std::string_view(p, static_cast<std::size_t>(last - p));
+                return Status::ok;
+            }
+        }
+        return read_word_across(word);
+    }
     // "%f": leading whitespace skipped, then anything strtof accepts the way
     // scanf collects it (sign, decimal or hexadecimal, inf, infinity, nan).
     Status read_float(float& value);
@@ -93,6 +121,28 @@ public:
 
 private:
     bool refill();
+    Status read_word_across(std::string_view& word);
+
+    // The end of the run of non-whitespace bytes that starts at p: the
+    // first whitespace byte, or end.
+    static const char* word_end(const char* p, const char* const end) {
+        // Eight bytes at a time while none is 0x20 or below (every blank
+        // is); the lowest flag of the mask marks the first such byte exactly
+        // (a borrow only ever flags bytes after it).
+        while (end - p >= 8) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, p, 8);
+            const std::uint64_t low = (bytes - 0x2121212121212121u) & ~bytes & 0x8080808080808080u;
+            if (low == 0) {
+                p += 8;
+                continue;
+            }
+            if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
+            break;
+        }
+        while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
+        return p;
+    }
 
     int fd_ = -1;
     std::vector<char> storage_;
@@ -106,12 +156,8 @@ private:
     void (*before_wait_)(void*) = nullptr;
     void* before_wait_context_ = nullptr;
     std::string last_token_;
+    std::string word_;  // a word read across a refill of the buffer
 };
-
-// Whitespace in the C locale, as isspace() sees it.
-inline bool is_space(int c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 // Buffered standard output. Nothing is written until the buffer fills or
 // the program finishes; a failed write is remembered and reported once.
@@ -189,8 +235,11 @@ public:
     // index and count are added to the name when index > 0.
     int read_int(std::string_view what, long long index = 0, long long count = 0);
     char read_char(std::string_view what, long long index = 0, long long count = 0);
-    void read_word(std::string& word, std::string_view what, long long index = 0,
-                   long long count = 0);
+    void read_word(std::string_view& word, std::string_view what, long long index = 0,
+                   long long count = 0) {
+        const Status status = in.read_word(word);
+        if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
+    }
     float read_float(std::string_view what, long long index = 0, long long count = 0);
 
     // Flushes standard output and returns the exit status: 0, or 1 with

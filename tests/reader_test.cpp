@@ -86,7 +86,8 @@ bool compare_one(const std::string& text, Reader& reader, char kind) {
         break;
     }
     case 's': {
-        std::string expected(text.size() + 1, '\0'), actual;
+        std::string expected(text.size() + 1, '\0');
+        std::string_view actual;
         int r = std::sscanf(at, "%s%n", expected.data(), &used);
         Status status = reader.read_word(actual);
         if (r != 1) {
@@ -159,7 +160,7 @@ TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
     std::fflush(file);
     std::rewind(file);
     Reader reader(fileno(file));
-    std::string got;
+    std::string_view got;
     int value = 0;
     char c = 0;
     EXPECT_EQ(reader.read_word(got), Status::ok);

@@ -243,11 +243,11 @@ int main(int argc, char** argv) {
                      std::to_string(word_count));
     }
     WordList words;
-    std::string word;
+    std::string_view word;
     for (int i = 0; i < word_count; ++i) {
         program.read_word(word, "word", i + 1LL, word_count);
         // A word ends at a NUL byte, as a C string does.
-        words.add(std::string_view(word).substr(0, word.find('\0')));
+        words.add(word.substr(0, word.find('\0')));
     }
     words.finish();
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;

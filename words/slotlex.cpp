@@ -73,12 +73,12 @@ int main(int argc, char** argv) {
     // The position does not depend on the order of the words, so they need
     // no sorting: only how many are not greater than the query.
     WordStore words;
-    std::string word;
+    std::string_view word;
     for (int i = 0; i < word_count; ++i) {
         program.read_word(word, "word", i + 1LL, word_count);
         words.add(as_c_string(word));
     }
-    std::string query;
+    std::string_view query;
     program.read_word(query, "query");
     const std::string_view key = as_c_string(query);
 
