@@ -15,7 +15,12 @@ using minitools::expect_cases;
 using minitools::run;
 
 TEST(Centrelex, ExamplesAndEdgeCases) {
+    // Lengths on either side of 255, and a word longer than a 64 KiB read.
+    const std::string long_words = "5 " + std::string(255, 'a') + " " + std::string(70000, 'z') + " " +
+                                   std::string(254, 'a') + " b " + std::string(256, 'a');
+    const std::string middle_of_long_words(256, 'a');
     expect_cases("centrelex", {
+        {"words of 254 to 70000 bytes", long_words, middle_of_long_words},
         {"unstable sort keeps B in the middle", "3\nb B a", "B"},
         {"case variants reordered by exchanges", "5 Bb bB BB a bb", "BB"},
         {"even count prints the lower middle", "4\nDog cat Ant bee", "bee"},

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
@@ -46,71 +46,95 @@ std::uint64_t fold_bytes(std::uint64_t x) {
     return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
 }
 
-// A growing array of trivially copyable values kept by realloc, which moves
-// a large block by remapping its pages rather than copying them, so that
-// growing touches no more memory than the values take.
-template <class T>
-class Growing {
+// Bytes in a growing block kept by realloc, which moves a large block by
+// remapping its pages rather than copying them, so that growing touches no
+// more memory than the bytes take.
+class Bytes {
 public:
-    Growing() = default;
-    Growing(const Growing&) = delete;
-    Growing& operator=(const Growing&) = delete;
-    ~Growing() { std::free(data_); }
+    Bytes() = default;
+    Bytes(const Bytes&) = delete;
+    Bytes& operator=(const Bytes&) = delete;
+    ~Bytes() { std::free(data_); }
 
-    void append(const T* values, std::size_t count) {
+    void append(const char* bytes, std::size_t count) {
         if (count == 0) return;  // an empty word; memcpy takes no null pointer
-        if (capacity_ - size_ < count) {
-            std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{4096}});
-            void* grown = std::realloc(data_, capacity * sizeof(T));
-            if (grown == nullptr) throw std::bad_alloc();
-            data_ = static_cast<T*>(grown);
-            capacity_ = capacity;
-        }
-        std::memcpy(data_ + size_, values, count * sizeof(T));
+        if (capacity_ - size_ < count) grow(count);
+        std::memcpy(data_ + size_, bytes, count);
         size_ += count;
     }
-    void push_back(T value) { append(&value, 1); }
-    const T* data() const { return data_; }
-    std::size_t size() const { return size_; }
-    const T& operator[](std::size_t i) const { return data_[i]; }
+    void push_back(char byte) { append(&byte, 1); }
+    const char* data() const { return data_; }
 
 private:
-    T* data_ = nullptr;
+    // Room for at least count more bytes.
+    void grow(std::size_t count) {
+        const std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{4096}});
+        void* grown = std::realloc(data_, capacity);
+        if (grown == nullptr) throw std::bad_alloc();
+        data_ = static_cast<char*>(grown);
+        capacity_ = capacity;
+    }
+
+    char* data_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
 };
 
-// The words, packed one after another, with eight zero bytes after the last
-// so that eight bytes can be loaded from anywhere inside a word.
-struct WordList {
-    Growing<char> text;
-    Growing<std::size_t> starts;  // word i is text[starts[i], starts[i + 1]), from 0
-
-    WordList() { starts.push_back(0); }
+// The words, packed one after another, each after its length (one byte
+// below 255, otherwise 255 and eight bytes), with eight zero bytes after the
+// last so that eight bytes can be loaded from anywhere inside a word. A word
+// is known by the offset of its length; the list is walked in input order.
+class WordList {
+public:
     void add(std::string_view word) {
-        text.append(word.data(), word.size());
-        starts.push_back(text.size());
-    }
-    std::size_t size() const { return starts.size() - 1; }
-    std::string_view word(std::size_t i) const {
-        return std::string_view(text.data() + starts[i], starts[i + 1] - starts[i]);
+        if (word.size() < 255) {
+            text_.push_back(static_cast<char>(word.size()));
+        } else {
+            text_.push_back(static_cast<char>(255));
+            const std::uint64_t size = word.size();
+            char bytes[8];
+            std::memcpy(bytes, &size, 8);
+            text_.append(bytes, 8);
+        }
+        text_.append(word.data(), word.size());
+        ++size_;
     }
     void finish() {
         static constexpr char padding[8] = {};
-        text.append(padding, 8);
+        text_.append(padding, 8);
+    }
+    std::size_t size() const { return size_; }
+
+    // Calls visit(at) with the offset of every word, in input order.
+    template <class Visit>
+    void each(Visit visit) const {
+        for (std::size_t at = 0, i = 0; i < size_; ++i) {
+            visit(at);
+            const std::string_view w = word(at);
+            at = static_cast<std::size_t>(w.data() + w.size() - text_.data());
+        }
     }
 
-    // Bytes 8 * index to 8 * index + 7 of word i (at most its length plus
+    std::string_view word(std::size_t at) const {
+        const char* p = text_.data() + at;
+        std::uint64_t size = static_cast<unsigned char>(*p++);
+        if (size == 255) {
+            std::memcpy(&size, p, 8);
+            p += 8;
+        }
+        return std::string_view(p, static_cast<std::size_t>(size));
+    }
+
+    // Bytes 8 * index to 8 * index + 7 of a word (at most its length plus
     // one, in chunks), folded, as a big-endian integer padded with zeros.
     // Comparing words chunk by chunk as unsigned integers orders them as
     // strcasecmp does in the default locale (byte by byte after folding, as
     // unsigned values, a prefix before a longer word), since words hold no
     // NUL; the chunk that holds a zero byte is a word's last.
-    std::uint64_t chunk(std::size_t i, std::size_t index) const {
-        const std::size_t start = starts[i] + 8 * index;
-        const std::size_t left = starts[i + 1] - start;
+    static std::uint64_t chunk(std::string_view w, std::size_t index) {
+        const std::size_t left = w.size() - 8 * index;
         std::uint64_t bytes;
-        std::memcpy(&bytes, text.data() + start, 8);
+        std::memcpy(&bytes, w.data() + 8 * index, 8);
         if constexpr (std::endian::native == std::endian::little) {
             if (left < 8) bytes &= (std::uint64_t{1} << (8 * left)) - 1;
             bytes = byte_swap(bytes);
@@ -119,8 +143,9 @@ struct WordList {
         }
         return fold_bytes(bytes);
     }
-    std::size_t chunk_count(std::size_t i) const { return (starts[i + 1] - starts[i]) / 8 + 1; }
+    static std::size_t chunk_count(std::string_view w) { return w.size() / 8 + 1; }
 
+private:
     static std::uint64_t byte_swap(std::uint64_t x) {
 #if defined(__GNUC__)
         return __builtin_bswap64(x);
@@ -130,6 +155,9 @@ struct WordList {
         return swapped;
 #endif
     }
+
+    Bytes text_;
+    std::size_t size_ = 0;
 };
 
 // The word that the exchange sort (for i, for j > i: swap slots i and j when
@@ -146,91 +174,104 @@ struct WordList {
 std::string_view middle_word(const WordList& words, std::size_t middle) {
     // Selection of the key K of rank middle, one chunk at a time: keep the
     // words whose chunk is the one of that rank among them, until that chunk
-    // ends the words. A round counts the chunks by their top 16 bits and
-    // selects only within the bucket that holds the rank; a round where all
-    // the words left share the chunk (a common prefix) selects nothing. Each
-    // round costs one or two passes over the words left, whatever their
-    // prefixes. The first chunks are kept, as most words differ there.
-    std::vector<std::uint64_t> heads(words.size());
-    std::vector<std::uint32_t> ids;  // the words left; all of them while empty
-    std::vector<std::size_t> bucket_sizes(std::size_t{1} << 16);
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> bucket_keys;
+    // ends the words. While every word is left (their earlier chunks are
+    // shared), the round's chunks are kept in `chunks`, by input position;
+    // afterwards the few words left compute theirs as needed. A round first
+    // takes the least and the greatest chunk: when they are equal (a prefix
+    // shared by all), the round selects nothing. Otherwise it counts the
+    // chunks by the 16 bits below those that all of them share, and selects
+    // only within the bucket that holds the rank.
+    const auto chunks = std::make_unique_for_overwrite<std::uint64_t[]>(words.size());
+    std::size_t chunks_depth = 0;  // the index of the chunks kept
+    std::vector<std::size_t> left;  // the words left (offsets); all of them while empty
+    std::vector<std::uint32_t> bucket_sizes(std::size_t{1} << 16);
+    std::vector<std::uint64_t> bucket_keys;
     std::size_t rank = middle;
     std::size_t shared = 0;  // chunks that every word shares with K
     for (std::size_t depth = 0;; ++depth) {
-        const bool all = ids.empty();
-        auto key_of = [&](std::size_t i) {
-            return depth == 0 ? heads[i] : words.chunk(i, depth);
-        };
-        std::fill(bucket_sizes.begin(), bucket_sizes.end(), 0);
-        std::uint64_t low = ~std::uint64_t{0}, high = 0;
-        auto count = [&](std::uint64_t key) {
-            ++bucket_sizes[key >> 48];
-            low = std::min(low, key);
-            high = std::max(high, key);
-        };
-        // Calls visit(i) for every word left.
+        const bool all = left.empty();
+        // Calls visit(at, chunk) for every word left.
         auto each_left = [&](auto visit) {
             if (all) {
-                for (std::size_t i = 0; i < words.size(); ++i) visit(i);
+                std::size_t i = 0;
+                words.each([&](std::size_t at) { visit(at, chunks[i++]); });
             } else {
-                for (std::uint32_t id : ids) visit(id);
+                for (std::size_t at : left) visit(at, WordList::chunk(words.word(at), depth));
             }
         };
-        if (depth == 0) {
-            for (std::size_t i = 0; i < words.size(); ++i) heads[i] = words.chunk(i, 0);
+        if (all) {
+            std::size_t i = 0;
+            words.each([&](std::size_t at) { chunks[i++] = WordList::chunk(words.word(at), depth); });
+            chunks_depth = depth;
         }
-        each_left([&](std::size_t i) { count(key_of(i)); });
+        std::uint64_t low = ~std::uint64_t{0}, high = 0;
+        each_left([&](std::size_t, std::uint64_t key) {
+            low = std::min(low, key);
+            high = std::max(high, key);
+        });
         std::uint64_t target = low;
         if (low == high) {
             if (all) shared = depth + 1;
         } else {
+            // Every chunk lies in [low, high], which the bits above
+            // bit_width(low ^ high) do not tell apart.
+            const int shift = std::max(0, static_cast<int>(std::bit_width(low ^ high)) - 16);
+            auto bucket_of = [&](std::uint64_t key) { return (key - low) >> shift; };
+            std::fill(bucket_sizes.begin(), bucket_sizes.end(), 0);
+            each_left([&](std::size_t, std::uint64_t key) { ++bucket_sizes[bucket_of(key)]; });
             std::size_t bucket = 0;
             while (bucket_sizes[bucket] <= rank) rank -= bucket_sizes[bucket++];
             bucket_keys.clear();
-            each_left([&](std::size_t i) {
-                const std::uint64_t key = key_of(i);
-                if (key >> 48 == bucket) bucket_keys.emplace_back(key, static_cast<std::uint32_t>(i));
+            each_left([&](std::size_t, std::uint64_t key) {
+                if (bucket_of(key) == bucket) bucket_keys.push_back(key);
             });
             auto kth = bucket_keys.begin() + static_cast<std::ptrdiff_t>(rank);
             std::nth_element(bucket_keys.begin(), kth, bucket_keys.end());
-            target = kth->first;
-            ids.clear();
-            for (const auto& [key, id] : bucket_keys) {
+            target = *kth;
+            std::vector<std::size_t> kept;
+            each_left([&](std::size_t at, std::uint64_t key) {
+                if (bucket_of(key) != bucket) return;
                 if (key < target) --rank;
-                if (key == target) ids.push_back(id);
-            }
+                if (key == target) kept.push_back(at);
+            });
+            left = std::move(kept);
         }
         if ((target & 0xff) == 0) break;
     }
-    const std::size_t k = ids.empty() ? 0 : ids.front();
-    std::vector<std::uint64_t> k_chunks(words.chunk_count(k));
-    for (std::size_t c = 0; c < k_chunks.size(); ++c) k_chunks[c] = words.chunk(k, c);
-    // strcasecmp's order of word i to K, from the first chunk not shared by all.
-    auto order_to_k = [&](std::size_t i) {
-        const std::size_t chunks = std::min(words.chunk_count(i), k_chunks.size());
-        for (std::size_t c = shared; c < chunks; ++c) {
-            const std::uint64_t x = c == 0 ? heads[i] : words.chunk(i, c);
+    const std::string_view k = words.word(left.empty() ? 0 : left.front());
+    std::vector<std::uint64_t> k_chunks(WordList::chunk_count(k));
+    for (std::size_t c = 0; c < k_chunks.size(); ++c) k_chunks[c] = WordList::chunk(k, c);
+    // strcasecmp's order of word i (at offset at) to K, from the first chunk
+    // not shared by all.
+    auto order_to_k = [&](std::size_t i, std::size_t at) {
+        const std::string_view w = words.word(at);
+        const std::size_t count = std::min(WordList::chunk_count(w), k_chunks.size());
+        for (std::size_t c = shared; c < count; ++c) {
+            const std::uint64_t x = c == chunks_depth ? chunks[i] : WordList::chunk(w, c);
             if (x != k_chunks[c]) return x < k_chunks[c] ? -1 : 1;
         }
         return 0;  // the same chunks up to a zero byte: the same folded word
     };
 
-    std::deque<std::size_t> queue;
-    std::size_t below = 0;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const int order = order_to_k(i);
+    // The queue of words with key K, in a ring that holds them all (the
+    // words left, or every word): turning it moves the front word to the
+    // back.
+    const std::size_t with_k = left.empty() ? words.size() : left.size();
+    std::vector<std::size_t> queue(with_k);
+    std::size_t front = 0, queued = 0, below = 0, i = 0;
+    words.each([&](std::size_t at) {
+        const int order = order_to_k(i++, at);
         if (order == 0) {
-            queue.push_back(i);
+            queue[(front + queued++) % with_k] = at;
         } else if (order < 0) {
             ++below;
-            if (!queue.empty()) {
-                queue.push_back(queue.front());
-                queue.pop_front();
+            if (queued > 0) {
+                queue[(front + queued) % with_k] = queue[front];
+                front = (front + 1) % with_k;
             }
         }
-    }
-    return words.word(queue[middle - below]);
+    });
+    return words.word(queue[(front + middle - below) % with_k]);
 }
 
 }  // namespace
