@@ -181,8 +181,9 @@ void strong_tests(const std::uint32_t (&n)[lanes], bool (&passes)[lanes]) {
     }
 }
 
-// Odd values of p that have not yet been tested stay in a lane until it
-// finds their prime; lanes that run out of searches test a stand-in.
+// Strong tests run four side by side, enough to keep the multiplier busy.
+// Each lane serves one search until its prime is found; a lane left without
+// a search tests a stand-in.
 constexpr std::size_t lanes = 4;
 
 // The values read and not yet answered. Values are answered in the order
