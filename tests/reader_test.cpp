@@ -151,9 +151,10 @@ TEST(Reader, ReportsEndOfInputRangeAndMalformedNumbers) {
 }
 
 TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
-    // A word and a number far longer than one read from the descriptor.
+    // A word, a number and whitespace far longer than one read from the
+    // descriptor.
     std::string word(200000, 'w');
-    std::string text = "  " + word + " " + std::string(100000, '0') + "17 x";
+    std::string text = "  " + word + " " + std::string(100000, '0') + "17 " + std::string(70000, '\n') + "x y";
     FILE* file = std::tmpfile();
     ASSERT_NE(file, nullptr);
     std::fwrite(text.data(), 1, text.size(), file);
@@ -171,6 +172,9 @@ TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
     EXPECT_EQ(c, ' ');
     EXPECT_EQ(reader.read_word(got), Status::ok);
     EXPECT_EQ(got, "x");
+    EXPECT_EQ(reader.token_line(), 70001u);
+    EXPECT_EQ(reader.read_word(got), Status::ok);
+    EXPECT_EQ(got, "y");
     EXPECT_EQ(reader.read_word(got), Status::end_of_input);
     std::fclose(file);
 }
