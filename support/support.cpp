@@ -79,18 +79,10 @@ bool Reader::refill() {
 }
 
 void Reader::skip_space() {
-    // Scans with locals: the members could alias the bytes, so the compiler
-    // would reload them at every byte.
     for (;;) {
-        const char* p = buf_ + pos_;
         const char* const end = buf_ + end_;
-        std::size_t lines = lines_;
-        while (p < end && is_space(static_cast<unsigned char>(*p))) {
-            if (*p == '\n') ++lines;
-            ++p;
-        }
+        const char* const p = space_end(buf_ + pos_, end, lines_);
         pos_ = static_cast<std::size_t>(p - buf_);
-        lines_ = lines;
         if (p < end || !refill()) return;
     }
 }

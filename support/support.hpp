@@ -73,15 +73,10 @@ public:
     // word views them where they lie, until the next conversion.
     Status read_word(std::string_view& word) {
         // Inline, the usual case: whitespace, then a word that ends before
-        // the buffer does. Scanned with locals: the members could alias the
-        // bytes, so the compiler would reload them at every byte.
-        const char* p = buf_ + pos_;
+        // the buffer does.
         const char* const end = buf_ + end_;
         std::size_t lines = lines_;
-        while (p < end && is_space(static_cast<unsigned char>(*p))) {
-            if (*p == '\n') ++lines;
-            ++p;
-        }
+        const char* const p = space_end(buf_ + pos_, end, lines);
         if (p < end) {
             const char* const last = word_end(p, end);
             if (last < end) {
@@ -122,6 +117,20 @@ public:
 private:
     bool refill();
     Status read_word_across(std::string_view& word);
+
+    // The end of the run of whitespace that starts at p: the first other
+    // byte, or end; lines counts the newlines passed. Scanned with locals,
+    // as the members could alias the bytes and the compiler would reload
+    // them at every byte.
+    static const char* space_end(const char* p, const char* const end, std::size_t& lines) {
+        std::size_t newlines = 0;
+        while (p < end && is_space(static_cast<unsigned char>(*p))) {
+            if (*p == '\n') ++newlines;
+            ++p;
+        }
+        lines += newlines;
+        return p;
+    }
 
     // The end of the run of non-whitespace bytes that starts at p: the
     // first whitespace byte, or end.
