@@ -199,16 +199,19 @@ std::string_view middle_word(const WordList& words, std::size_t middle) {
                 for (std::size_t at : left) visit(at, WordList::chunk(words.word(at), depth));
             }
         };
-        if (all) {
-            std::size_t i = 0;
-            words.each([&](std::size_t at) { chunks[i++] = WordList::chunk(words.word(at), depth); });
-            chunks_depth = depth;
-        }
         std::uint64_t low = ~std::uint64_t{0}, high = 0;
-        each_left([&](std::size_t, std::uint64_t key) {
+        auto take = [&](std::uint64_t key) {
             low = std::min(low, key);
             high = std::max(high, key);
-        });
+            return key;
+        };
+        if (all) {
+            std::size_t i = 0;
+            words.each([&](std::size_t at) { chunks[i++] = take(WordList::chunk(words.word(at), depth)); });
+            chunks_depth = depth;
+        } else {
+            each_left([&](std::size_t, std::uint64_t key) { take(key); });
+        }
         std::uint64_t target = low;
         if (low == high) {
             if (all) shared = depth + 1;
