@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
     // y = ((c1 * a2) - (a1 * c2)) / ((a1 * b2) - (b1 * a2))
     const float x = div(sub(mul(b1, c2), mul(c1, b2)), sub(mul(a1, b2), mul(b1, a2)));
     const float y = div(sub(mul(c1, a2), mul(a1, c2)), sub(mul(a1, b2), mul(b1, a2)));
-    program.out.put_real("%.2f", static_cast<double>(x));
+    program.out.put_fixed(x, 2);
     program.out.put(' ');
-    program.out.put_real("%.2f", static_cast<double>(y));
+    program.out.put_fixed(y, 2);
     return program.finish();
 }

@@ -25,6 +25,6 @@ int main(int argc, char** argv) {
     const float first = -15.0f;
     const float second = -7.0f;
     const float result = first / second;
-    program.out.put_real("%f", static_cast<double>(result));
+    program.out.put_fixed(result, 6);
     return program.finish();
 }

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -279,13 +280,25 @@ void Writer::put_int(long long value) {
     len_ = static_cast<std::size_t>(std::to_chars(buf_ + len_, buf_ + capacity, value).ptr - buf_);
 }
 
-// The reals printed are floats widened to double (at most 3.4e38: 39 digits
-// before the point) or distances below 2^33, with at most six decimals, so
-// 128 bytes always hold them.
-void Writer::put_real(const char* format, double value) {
+// The finite reals printed are floats widened to double (at most 3.4e38: 39
+// digits before the point) or distances below 2^33, with at most six
+// decimals, so 128 bytes always hold them.
+void Writer::put_fixed(double value, int decimals) {
+    if (std::isnan(value) || std::isinf(value)) {
+        if (std::signbit(value)) put('-');
+        put(std::isnan(value) ? "nan" : "inf");
+        return;
+    }
     char text[128];
-    const int n = std::snprintf(text, sizeof text, format, value);
+    const int n = std::snprintf(text, sizeof text, "%.*f", decimals, value);
     put(std::string_view(text, static_cast<std::size_t>(std::clamp(n, 0, int{sizeof text} - 1))));
+}
+
+void Writer::put_fixed(float value, int decimals) {
+    // A NaN is spelled before any conversion can change it; every other float
+    // converts to double exactly.
+    if (std::isnan(value)) return put(std::signbit(value) ? "-nan" : "nan");
+    put_fixed(static_cast<double>(value), decimals);
 }
 
 bool Writer::flush() {

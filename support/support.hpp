@@ -7,12 +7,19 @@
 #pragma once
 
 #include <bit>
+#include <cfloat>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Reals are rounded to their own precision after every operation (no excess
+// precision, as the x87 unit of 32-bit x86 would keep), or single-precision
+// answers would depend on the machine. The build selects SSE2 arithmetic
+// there; this refuses any build that does not.
+static_assert(FLT_EVAL_METHOD == 0, "reals must be computed in their own precision (on 32-bit x86: -msse2 -mfpmath=sse)");
 
 namespace support {
 
@@ -187,8 +194,14 @@ public:
         len_ += text.size();
     }
     void put_int(long long value);
-    // One printf conversion of a double, e.g. format "%.4f".
-    void put_real(const char* format, double value);
+    // A real number with a fixed number of decimals, as printf's "%.Nf"
+    // prints it, except that an infinity or a NaN is spelled here, from the
+    // value's own sign bit: "inf", "-inf", "nan", "-nan". C libraries differ
+    // on a NaN (some drop its sign, some print "1.#QNAN"), and a machine may
+    // lose the sign of a NaN when it converts a float to a double, so a
+    // float is taken as it is.
+    void put_fixed(double value, int decimals);
+    void put_fixed(float value, int decimals);
 
     // Writes out what is buffered; false if a write has failed.
     bool flush();
