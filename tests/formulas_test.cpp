@@ -38,6 +38,18 @@ TEST(Piecefunc, RangesAndBoundaries) {
         {"minus infinity", "-infinity", "inf"},
         {"NaN flips its sign", "nan", "-nan"},
         {"negative NaN", "-NAN", "nan"},
+        {"negative NaN, lower case", "-nan", "nan"},
+        {"NaN with a payload in hexadecimal", "-nan 0x7fc00001", "nan"},
+        // The cosine is the correctly rounded float: glibc's cosf gives
+        // -0x1.0f6fd2p-1 here, which prints -0.5301.
+        {"cosine correctly rounded", "0x1.1095ep+1", "-0.5302"},
+        {"cosine of the float just above pi/2", "1.5707964", "-0.0000"},
+        {"cosine of the float just below pi/2", "1.5707963", "0.0000"},
+        {"cosine at pi/4", "0.78539819", "0.7071"},
+        {"cosine at 3 pi/4", "2.3561945", "-0.7071"},
+        {"exponential just past pi", "3.1415930", "-1.0000"},
+        {"exponential of 23", "13.045", "-0.0001"},
+        {"exponential below every double", "1e30", "-0.0000"},
         {"hexadecimal input", "0x1p1", "-0.4161"},
         {"every integer digit", "-1e10", "10000000000.0000"},
         {"largest float", "-3.4028235e38", "340282346638528859811704183484516925440.0000"},
@@ -77,6 +89,14 @@ TEST(Crosspoint, ExamplesAndSpecialValues) {
         {"inf - inf in the numerators", "1 1 inf 1 1 inf", "-nan -nan"},
         {"inf - inf in the determinant", "inf 1 1 inf 1 1", "-nan -nan"},
         {"0 * inf", "0 1 inf 1 0 1", "-nan -inf"},
+        // A machine that gives every NaN it makes the positive default NaN
+        // (RISC-V), in a float-to-double conversion too, must still print
+        // the negative NaN of 0/0.
+        {"0/0 from lines on one axis", "3 0 1 1.5 0 0.5", "-nan -nan"},
+        // Products rounded to single precision each (the x87 unit keeps
+        // them in 80 bits and gives 5669056.50).
+        {"products rounded one by one", "-5 -1.99 0x1p3 10.886 13 123456789.123",
+         "5669057.00 -14243857.00"},
         {"missing coefficient", "1 2 3 4 5", "", 1, "c2: expected a real number, found end of input"},
         {"malformed coefficient", "1 2 x", "", 1, "c1: expected a real number, found 'x'"},
     });
