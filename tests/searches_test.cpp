@@ -112,14 +112,14 @@ TEST(Primepair, AgreesWithTrialDivisionOverTheIntRange) {
 // Every strong pseudoprime to base 2 below 10^6 (odd composites that pass the
 // strong test to base 2), from a sieve and plain 64-bit arithmetic.
 std::vector<int> base2_pseudoprimes_below_a_million() {
-    const std::uint64_t limit = 1000000;
+    const std::size_t limit = 1000000;
     std::vector<bool> composite(limit);
-    for (std::uint64_t p = 2; p * p < limit; ++p)
+    for (std::size_t p = 2; p * p < limit; ++p)
         if (!composite[p])
-            for (std::uint64_t m = p * p; m < limit; m += p) composite[m] = true;
+            for (std::size_t m = p * p; m < limit; m += p) composite[m] = true;
     std::vector<int> found;
     for (std::uint64_t n = 3; n < limit; n += 2) {
-        if (!composite[n]) continue;
+        if (!composite[static_cast<std::size_t>(n)]) continue;
         std::uint64_t d = n - 1, x = 1, b = 2;
         int s = 0;
         for (; d % 2 == 0; d /= 2) ++s;

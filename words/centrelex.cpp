@@ -219,7 +219,8 @@ std::string_view middle_word(const WordList& words, std::size_t middle) {
             // Every chunk lies in [low, high], which the bits above
             // bit_width(low ^ high) do not tell apart.
             const int shift = std::max(0, static_cast<int>(std::bit_width(low ^ high)) - 16);
-            auto bucket_of = [&](std::uint64_t key) { return (key - low) >> shift; };
+            // Below 2^16, as key - low < 2^bit_width(low ^ high).
+            auto bucket_of = [&](std::uint64_t key) { return static_cast<std::size_t>((key - low) >> shift); };
             std::fill(bucket_sizes.begin(), bucket_sizes.end(), 0);
             each_left([&](std::size_t, std::uint64_t key) { ++bucket_sizes[bucket_of(key)]; });
             std::size_t bucket = 0;
