@@ -1,0 +1,39 @@
+// The operating-system calls of platform.hpp on a POSIX system.
+#include "platform.hpp"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace support::platform {
+
+// POSIX keeps bytes as they are.
+void use_binary_mode() {}
+
+int open_for_reading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+
+long long read(int fd, char* data, std::size_t size) {
+    for (;;) {
+        const ssize_t n = ::read(fd, data, size);
+        if (n >= 0 || errno != EINTR) return n;
+    }
+}
+
+int write_all(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
+
+bool is_terminal(int fd) { return ::isatty(fd) == 1; }
+
+}  // namespace support::platform

@@ -1,0 +1,71 @@
+// The operating-system calls of platform.hpp on Windows, through the C
+// runtime's descriptors. Text mode would turn every "\n" written into "\r\n"
+// and take the byte 0x1a as the end of the input, so every descriptor is in
+// binary mode and the programs see and print the same bytes as on POSIX.
+#include "platform.hpp"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+namespace support::platform {
+
+namespace {
+
+// Windows cannot open a directory as a file. POSIX opens it, and reading
+// it fails with EISDIR; so a directory here is opened as the null device,
+// and reading this descriptor fails the same way.
+int directory_descriptor = -1;
+
+}  // namespace
+
+void use_binary_mode() {
+    _setmode(standard_input, _O_BINARY);
+    _setmode(standard_output, _O_BINARY);
+    _setmode(standard_error, _O_BINARY);
+}
+
+int open_for_reading(const char* path) {
+    struct _stat64 status;
+    if (_stat64(path, &status) == 0 && (status.st_mode & _S_IFDIR) != 0) {
+        directory_descriptor = _open("NUL", _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+        return directory_descriptor;
+    }
+    return _open(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+}
+
+long long read(int fd, char* data, std::size_t size) {
+    if (fd == directory_descriptor) {
+        errno = EISDIR;
+        return -1;
+    }
+    const unsigned count = size > INT_MAX ? unsigned{INT_MAX} : static_cast<unsigned>(size);
+    return _read(fd, data, count);
+}
+
+int write_all(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const unsigned count = size > INT_MAX ? unsigned{INT_MAX} : static_cast<unsigned>(size);
+        const int n = _write(fd, data, count);
+        if (n < 0) {
+            // The C runtime calls a pipe whose reader has gone "invalid
+            // argument"; it is a broken pipe, as POSIX says.
+            const DWORD cause = GetLastError();
+            const bool broken = cause == ERROR_BROKEN_PIPE || cause == ERROR_NO_DATA ||
+                                cause == ERROR_PIPE_NOT_CONNECTED;
+            return broken ? EPIPE : errno;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int close(int fd) { return _close(fd) == 0 ? 0 : errno; }
+
+bool is_terminal(int fd) { return _isatty(fd) != 0; }
+
+}  // namespace support::platform

@@ -1,0 +1,92 @@
+// What every program needs around its computation: the command line (an
+// optional FILE operand, --help, --version), the help text, one way to report
+// bad input, and the exit status.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "reader.hpp"
+#include "writer.hpp"
+
+namespace support {
+
+// Exit statuses, named once for the whole suite.
+inline constexpr int exit_ok = 0;
+inline constexpr int exit_failure = 1;  // bad input, or a failed read or write
+inline constexpr int exit_usage = 2;    // a wrong command line
+
+// What --help prints for one program, apart from what every program shares
+// (the usage lines, the options, standard input, the exit statuses 0 and 2).
+struct Help {
+    std::string_view summary;      // one sentence: the manual page's name line
+    std::string_view description;  // paragraphs: the input, the answer
+    // A shell session: an indented "$ " command line, then the lines it
+    // prints, indented alike.
+    std::string_view example;
+    // When the status is 1, after "  1  "; further lines indented by five.
+    std::string_view failure;
+    bool reads_input = true;  // false: no FILE operand, standard input unused
+};
+
+// What one program needs at run time: its name, its input and output, and
+// the single way to fail.
+class Program {
+public:
+    // Reads the command line the way the usual Unix filters do: --help and
+    // --version print and exit 0; any other option, or a second operand, is
+    // reported with status 2 before anything is read; "--" ends the options;
+    // the one operand, FILE, is read instead of standard input ("-" means
+    // standard input). A FILE that cannot be opened ends it with status 1.
+    Program(const char* name, int argc, char** argv, const Help& help);
+
+    Reader in;
+    Writer out;
+
+    // Reports "name: line L: message" (or "name: FILE:L: message") on
+    // standard error after flushing what was already printed, and exits with
+    // status 1. L is the line of the token read last, which the message is
+    // about.
+    [[noreturn]] void fail(std::string_view message);
+
+    // Each conversion either succeeds or ends the program with a message
+    // that names what was being read ("element 4 of 5") and what was found.
+    // index and count are added to the name when index > 0.
+    int read_int(std::string_view what, long long index = 0, long long count = 0);
+    char read_char(std::string_view what, long long index = 0, long long count = 0);
+    void read_word(std::string_view& word, std::string_view what, long long index = 0,
+                   long long count = 0) {
+        const Status status = in.read_word(word);
+        if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
+    }
+    float read_float(std::string_view what, long long index = 0, long long count = 0);
+
+    // Flushes standard output and returns the exit status: 0, or 1 with
+    // "name: write error: ..." when anything could not be written, or
+    // "name: read error: ..." when a read failed.
+    int finish();
+
+    const char* name() const { return name_; }
+
+    // For a program that reads several values before it answers them (to
+    // work on them side by side): answer prints what it holds back. It is
+    // called before the reader waits for more input, before an error is
+    // reported and in finish(), so the output, its order and the moment it
+    // appears are those of a program that answers each value as it is read.
+    void hold_answers(void (*answer)(void*), void* context);
+
+private:
+    [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what,
+                                long long index, long long count, const std::string& found);
+    [[noreturn]] void fail_usage(std::string_view message);
+    [[noreturn]] void fail_read_error();
+    [[noreturn]] void fail_plain(std::string_view message, int status);
+    void print_help(const Help& help);
+    void answer_held();
+    const char* name_;
+    const char* file_ = nullptr;  // the FILE operand, when it is not standard input
+    void (*answer_)(void*) = nullptr;
+    void* answer_context_ = nullptr;
+};
+
+}  // namespace support

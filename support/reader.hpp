@@ -1,0 +1,166 @@
+// Reading the input: bytes from a file descriptor or from memory, converted
+// exactly as the C library's scanf converts them in the C locale.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace support {
+
+// The outcome of one conversion.
+enum class Status {
+    ok,
+    end_of_input,  // nothing left to convert
+    invalid,       // the text at the current position does not convert
+    too_small,     // %d: below the 32-bit range
+    too_large,     // %d: above the 32-bit range
+};
+
+// Whitespace in the C locale, as isspace() sees it.
+inline bool is_space(int c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Reads bytes from a file descriptor or from a fixed piece of memory and
+// converts them exactly as the C library's scanf does in the C locale:
+// the same values, and the same characters consumed on success.
+class Reader {
+public:
+    explicit Reader(int fd);
+    explicit Reader(std::string_view text);  // for tests: no descriptor
+
+    // Reads from fd from now on; only before anything has been read.
+    void set_descriptor(int fd) { fd_ = fd; }
+
+    // Called before the reader blocks waiting for more input (used to
+    // flush pending output when standard output is a terminal).
+    void set_before_wait(void (*hook)(void*), void* context);
+
+    // The byte at the current position, or -1 at the end of input.
+    int peek() {
+        if (pos_ == end_ && !refill()) return -1;
+        return static_cast<unsigned char>(buf_[pos_]);
+    }
+    // Takes the byte at the current position; -1 at the end of input.
+    int get() {
+        int c = peek();
+        if (c == '\n') ++lines_;
+        if (c >= 0) ++pos_;
+        return c;
+    }
+
+    // A blank or "\n" directive: consumes any amount of whitespace.
+    void skip_space();
+    // "%d": leading whitespace skipped, then an optionally signed decimal.
+    Status read_int(int& value);
+    // "%c": the next byte, whatever it is.
+    Status read_char(char& value);
+    // "%s": leading whitespace skipped, then a run of non-whitespace bytes.
+    // word views them where they lie, until the next conversion.
+    Status read_word(std::string_view& word) {
+        // Inline, the usual case: whitespace, then a word that ends before
+        // the buffer does.
+        const char* const end = buf_ + end_;
+        std::size_t lines = lines_;
+        const char* const p = space_end(buf_ + pos_, end, lines);
+        if (p < end) {
+            const char* const last = word_end(p, end);
+            if (last < end) {
+                lines_ = lines;
+                token_line_ = lines + 1;
+                pos_ = static_cast<std::size_t>(last - buf_);
+                word = std::string_view(p, static_cast<std::size_t>(last - p));
+                return Status::ok;
+            }
+        }
+        return read_word_across(word);
+    }
+    // "%f": leading whitespace skipped, then anything strtof accepts the way
+    // scanf collects it (sign, decimal or hexadecimal, inf, infinity, nan).
+    Status read_float(float& value);
+
+    // Bytes consumed so far (used by tests to compare positions).
+    std::size_t consumed() const { return base_ + pos_; }
+
+    // The errno of a failed read, or 0. A failed read ends the input as
+    // far as the conversions are concerned; the caller reports it.
+    int error() const { return error_; }
+
+    // The 1-based line on which the token of the latest conversion starts
+    // (for "%c", the line of the byte taken; at the end of the input, the
+    // line the input ends on). Tokens hold no newline, so counting the
+    // newlines that whitespace directives and "%c" consume is enough.
+    std::size_t token_line() const { return token_line_; }
+
+    // Up to limit bytes of the token at the current position, for messages:
+    // printable ASCII as is, other bytes as \xNN.
+    std::string describe_next(std::size_t limit = 24);
+
+    // What a failed or out-of-range conversion had consumed (a sign, the
+    // digits of a number that does not fit, a partial real number).
+    const std::string& last_token() const { return last_token_; }
+
+private:
+    bool refill();
+    Status read_word_across(std::string_view& word);
+
+    // The end of the run of whitespace that starts at p: the first other
+    // byte, or end; lines counts the newlines passed. Scanned with locals,
+    // as the members could alias the bytes and the compiler would reload
+    // them at every byte.
+    static const char* space_end(const char* p, const char* const end, std::size_t& lines) {
+        std::size_t newlines = 0;
+        while (p < end && is_space(static_cast<unsigned char>(*p))) {
+            if (*p == '\n') ++newlines;
+            ++p;
+        }
+        lines += newlines;
+        return p;
+    }
+
+    // The end of the run of non-whitespace bytes that starts at p: the
+    // first whitespace byte, or end.
+    static const char* word_end(const char* p, const char* const end) {
+        // Eight bytes at a time while none is 0x20 or below (every blank
+        // is); the lowest flag of the mask marks the first such byte exactly
+        // (a borrow only ever flags bytes after it).
+        while (end - p >= 8) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, p, 8);
+            const std::uint64_t low = (bytes - 0x2121212121212121u) & ~bytes & 0x8080808080808080u;
+            if (low == 0) {
+                p += 8;
+                continue;
+            }
+            if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
+            break;
+        }
+        while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
+        return p;
+    }
+
+    int fd_ = -1;
+    std::vector<char> storage_;
+    const char* buf_ = nullptr;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    std::size_t base_ = 0;  // bytes dropped from the buffer before buf_[0]
+    std::size_t lines_ = 0;       // newlines consumed
+    std::size_t token_line_ = 1;  // the line of the latest token's first byte
+    int error_ = 0;
+    void (*before_wait_)(void*) = nullptr;
+    void* before_wait_context_ = nullptr;
+    std::string last_token_;
+    std::string word_;  // a word read across a refill of the buffer
+};
+
+// Appends byte c to text as it should appear inside a quoted message:
+// printable ASCII as is, other bytes as \xNN.
+void append_visible(std::string& text, int c);
+
+}  // namespace support

@@ -1,0 +1,54 @@
+// Writing the answers: buffered, checked standard output.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace support {
+
+// Buffered standard output. Nothing is written until the buffer fills or
+// the program finishes; a failed write is remembered and reported once.
+class Writer {
+public:
+    explicit Writer(int fd);
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+    ~Writer();
+
+    void put(char c) {
+        if (len_ == capacity) flush();
+        buf_[len_++] = c;
+    }
+    void put(std::string_view text) {
+        if (text.size() > capacity - len_) return put_in_parts(text);
+        std::memcpy(buf_ + len_, text.data(), text.size());
+        len_ += text.size();
+    }
+    void put_int(long long value);
+    // A real number with a fixed number of decimals, as printf's "%.Nf"
+    // prints it, except that an infinity or a NaN is spelled here, from the
+    // value's own sign bit: "inf", "-inf", "nan", "-nan". C libraries differ
+    // on a NaN (some drop its sign, some print "1.#QNAN"), and a machine may
+    // lose the sign of a NaN when it converts a float to a double, so a
+    // float is taken as it is.
+    void put_fixed(double value, int decimals);
+    void put_fixed(float value, int decimals);
+
+    // Writes out what is buffered; false if a write has failed.
+    bool flush();
+    int error() const { return error_; }  // errno of the first failed write
+    bool is_terminal() const { return terminal_; }
+
+private:
+    void put_in_parts(std::string_view text);
+
+    static constexpr std::size_t capacity = 1 << 16;
+    int fd_;
+    bool terminal_;
+    int error_ = 0;
+    std::size_t len_ = 0;
+    char* buf_;
+};
+
+}  // namespace support
