@@ -56,9 +56,10 @@ Program::Program(const char* name, int argc, char** argv, const Help& help)
         [](void* context) {
             auto& program = *static_cast<Program*>(context);
             program.answer_held();
-            if (program.out.is_terminal()) program.out.flush();
+            if (program.out.is_terminal() && !program.out.flush()) program.fail_write();
         },
         this);
+    out.set_on_failure([](void* context) { static_cast<Program*>(context)->fail_write(); }, this);
 }
 
 void Program::hold_answers(void (*answer)(void*), void* context) {
@@ -191,9 +192,18 @@ int Program::finish() {
         if (closed != EBADF) error = closed;
     }
     if (error == 0) return exit_ok;
-    std::string message = std::string(name_) + ": write error: " + std::strerror(error) + '\n';
-    platform::write_all(platform::standard_error, message.data(), message.size());
+    report_write_error(error);
     return exit_failure;
+}
+
+void Program::fail_write() {
+    report_write_error(out.error());
+    std::exit(exit_failure);
+}
+
+void Program::report_write_error(int error) {
+    const std::string message = std::string(name_) + ": write error: " + std::strerror(error) + '\n';
+    platform::write_all(platform::standard_error, message.data(), message.size());
 }
 
 }  // namespace support

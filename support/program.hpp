@@ -80,6 +80,8 @@ private:
                                 long long index, long long count, const std::string& found);
     [[noreturn]] void fail_usage(std::string_view message);
     [[noreturn]] void fail_read_error();
+    [[noreturn]] void fail_write();
+    void report_write_error(int error);
     [[noreturn]] void fail_plain(std::string_view message, int status);
     void print_help(const Help& help);
     void answer_held();

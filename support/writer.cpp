@@ -15,7 +15,7 @@ Writer::~Writer() { delete[] buf_; }
 
 void Writer::put_in_parts(std::string_view text) {
     while (!text.empty()) {
-        if (len_ == capacity) flush();
+        if (len_ == capacity) make_room();
         std::size_t n = std::min(text.size(), capacity - len_);
         std::memcpy(buf_ + len_, text.data(), n);
         len_ += n;
@@ -25,7 +25,7 @@ void Writer::put_in_parts(std::string_view text) {
 
 void Writer::put_int(long long value) {
     // Converted in place: a long long takes at most 20 bytes.
-    if (capacity - len_ < 20) flush();
+    if (capacity - len_ < 20) make_room();
     len_ = static_cast<std::size_t>(std::to_chars(buf_ + len_, buf_ + capacity, value).ptr - buf_);
 }
 
@@ -48,6 +48,10 @@ void Writer::put_fixed(float value, int decimals) {
     // converts to double exactly.
     if (std::isnan(value)) return put(std::signbit(value) ? "-nan" : "nan");
     put_fixed(static_cast<double>(value), decimals);
+}
+
+void Writer::make_room() {
+    if (!flush() && on_failure_ != nullptr) on_failure_(on_failure_context_);
 }
 
 bool Writer::flush() {

@@ -9,6 +9,10 @@ namespace support {
 
 // Buffered standard output. Nothing is written until the buffer fills or
 // the program finishes; a failed write is remembered and reported once.
+// A write that fails while the program is still printing calls the failure
+// hook, which ends the program: the rest of its output could not be written
+// anyway (where no SIGPIPE ends it, as on Windows, a closed pipe would
+// otherwise let a long computation run on for nothing).
 class Writer {
 public:
     explicit Writer(int fd);
@@ -17,7 +21,7 @@ public:
     ~Writer();
 
     void put(char c) {
-        if (len_ == capacity) flush();
+        if (len_ == capacity) make_room();
         buf_[len_++] = c;
     }
     void put(std::string_view text) {
@@ -37,11 +41,17 @@ public:
 
     // Writes out what is buffered; false if a write has failed.
     bool flush();
+    // Called when writing out a full buffer fails.
+    void set_on_failure(void (*hook)(void*), void* context) {
+        on_failure_ = hook;
+        on_failure_context_ = context;
+    }
     int error() const { return error_; }  // errno of the first failed write
     bool is_terminal() const { return terminal_; }
 
 private:
     void put_in_parts(std::string_view text);
+    void make_room();
 
     static constexpr std::size_t capacity = 1 << 16;
     int fd_;
@@ -49,6 +59,8 @@ private:
     int error_ = 0;
     std::size_t len_ = 0;
     char* buf_;
+    void (*on_failure_)(void*) = nullptr;
+    void* on_failure_context_ = nullptr;
 };
 
 }  // namespace support

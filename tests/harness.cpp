@@ -55,7 +55,7 @@ std::vector<std::string> command(std::string_view program) {
         words.emplace_back(emulator.substr(start, end - start));
         start = end + 1;
     }
-    words.push_back(std::string(bin_dir) + "/" + std::string(program));
+    words.push_back(std::string(bin_dir) + "/" + std::string(program) + std::string(program_suffix));
     return words;
 }
 
@@ -109,12 +109,16 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     argv.push_back(nullptr);
 
     // The child starts with SIGPIPE at its default action, whatever the
-    // test runner does with it.
+    // test runner does with it, or ignored (a disposition exec keeps).
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t default_signals;
     sigemptyset(&default_signals);
-    sigaddset(&default_signals, SIGPIPE);
+    if (options.sigpipe_ignored) {
+        ::signal(SIGPIPE, SIG_IGN);
+    } else {
+        sigaddset(&default_signals, SIGPIPE);
+    }
     posix_spawnattr_setsigdefault(&attributes, &default_signals);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
 

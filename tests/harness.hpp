@@ -26,6 +26,7 @@ struct RunOptions {
     std::string stdin_path = {};  // empty: the input given to run()
     bool closed_stdin = false;    // standard input not open at all
     bool closed_stdout = false;   // standard output not open at all
+    bool sigpipe_ignored = false; // started with SIGPIPE ignored, as some shells and services do
 };
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
