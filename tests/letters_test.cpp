@@ -80,6 +80,10 @@ TEST(Letterstep, ExamplesAndEdgeCases) {
         {"negative step", "z -25", "z 122 a 97 0"},
         {"a newline is the character", "\n55", "\n 10 A 65 1"},
         {"a blank is the character", "  7", "  32 ' 39 1"},
+        // Bytes in and out exactly as they are, on Windows too: no "\r\n"
+        // made into "\n" or back, no end of input at 0x1a.
+        {"a carriage return is the character", "\r\n3", "\r 13 \x10 16 1"},
+        {"byte 0x1a is the character", "\x1a 1", "\x1a 26 \x1b 27 1"},
         {"bytes above 127 are negative", "\xc3 0", "\xc3 -61 \xc3 -61 1"},
         {"the third field is the low byte of the sum", "a 1000", "a 97 I 1097 0"},
         {"the sum wraps around 32 bits", "a 2147483647", "a 97 ` -2147483552 0"},

@@ -26,6 +26,7 @@ TEST(Centrelex, ExamplesAndEdgeCases) {
         {"even count prints the lower middle", "4\nDog cat Ant bee", "bee"},
         {"punctuation 91 to 96 sorts before letters", "3 _x apple Zed", "apple"},
         {"one word", "1 Hello", "Hello"},
+        {"byte 0x1a inside a word, carriage returns between", "3\r\nb\x1a\r\na c", "b\x1a"},
         {"two equal words: the first stays", "2 abc ABC", "abc"},
         {"two words: the smaller", "2 zeta Alpha", "Alpha"},
         {"bytes above 127 sort after letters", "3 \xc3\xa9t\xc3\xa9 zoo Ab", "zoo"},
