@@ -9,7 +9,7 @@ shift 3
 programs=
 while [ $# -gt 0 ] && [ "$1" != -- ]; do programs="$programs $1"; shift; done
 [ $# -gt 0 ] && shift
-date=$(date -u -d "@${SOURCE_DATE_EPOCH:-$(date +%s)}" '+%B %Y')
+date=$(LC_ALL=C date -u -d "@${SOURCE_DATE_EPOCH:-$(date +%s)}" "+%B %Y")
 {
   printf '.TH MINITOOLS 7 "%s" "minitools %s" "Miscellaneous Information Manual"\n' "$date" "$version"
   printf '.SH NAME\nminitools \\- eighteen small exact console programs over numbers, letters and words\n'

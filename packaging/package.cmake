@@ -35,9 +35,27 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34)")
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "aarch64")
-  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE arm64)
+# Debian's name for the target's architecture (a cross build is not the
+# machine it is made on).
+set(debian_architectures "x86_64=amd64" "AMD64=amd64" "aarch64=arm64" "arm64=arm64" "i386=i386"
+    "i486=i386" "i586=i386" "i686=i386" "armv7l=armhf" "armhf=armhf" "riscv64=riscv64"
+    "s390x=s390x" "ppc64le=ppc64el")
+foreach(pair ${debian_architectures})
+  string(REPLACE "=" ";" pair "${pair}")
+  list(GET pair 0 processor)
+  list(GET pair 1 architecture)
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL processor)
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${architecture})
+  endif()
+endforeach()
+if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+  message(FATAL_ERROR "No Debian architecture known for ${CMAKE_SYSTEM_PROCESSOR}")
 endif()
+# The same archive for every build: times from the date of the sources,
+# directories 0755 whatever the umask (files get their modes from install()).
+set(CPACK_MINITOOLS_SOURCE_DATE_EPOCH ${MINITOOLS_SOURCE_DATE_EPOCH})
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

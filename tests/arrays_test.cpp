@@ -169,9 +169,9 @@ TEST(Pivotseek, FindsEveryKeyOfRotatedArrays) {
             const int value = values[static_cast<std::size_t>(i)];
             std::string expected = i == pivot ? "mid=" + std::to_string(i) : "pos=" + std::to_string(i);
             auto r = run("pivotseek", head + " " + std::to_string(value));
-            ASSERT_EQ(r.out, expected) << head << " key " << value;
+            ASSERT_EQ(r.out, expected) << head << " key " << value << ": status " << r.status << ", " << r.err;
             r = run("pivotseek", head + " " + std::to_string(value + 1));
-            ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << value + 1;
+            ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << value + 1 << ": status " << r.status << ", " << r.err;
         }
     }
 }
