@@ -103,6 +103,28 @@ TEST(Modecull, AgreesWithTheLiteralProcedure) {
         ASSERT_EQ(r.out, reference::modecull(values, passes, modulus));
         ASSERT_EQ(r.status, 0);
     }
+    // Many distinct values of both signs, each a few times, over many passes:
+    // the counts change so often that the program rebuilds its heap of
+    // counts, during the reading and between passes, and must then still
+    // pick the most frequent value, the least one on a tie.
+    for (int round = 0; round < 24; ++round) {
+        const int length = std::uniform_int_distribution<int>(200, 400)(rng);
+        const int passes = std::uniform_int_distribution<int>(40, 90)(rng);
+        const int modulus = round % 2 == 0 ? -1000003 : 999983;
+        std::vector<int> values;
+        std::string input = std::to_string(length) + " " + std::to_string(passes) + " " +
+                            std::to_string(modulus);
+        for (int i = 0; i < length; ++i) {
+            int v = std::uniform_int_distribution<int>(-60, 59)(rng);
+            values.push_back(v >= 0 ? v + 1 : v);
+            input += ' ';
+            input += std::to_string(values.back());
+        }
+        SCOPED_TRACE(input);
+        auto r = run("modecull", input);
+        ASSERT_EQ(r.out, reference::modecull(values, passes, modulus));
+        ASSERT_EQ(r.status, 0);
+    }
 }
 
 TEST(Pivotseek, ExamplesAndEdgeCases) {

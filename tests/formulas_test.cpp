@@ -51,6 +51,8 @@ TEST(Piecefunc, RangesAndBoundaries) {
         {"exponential of 23", "13.045", "-0.0001"},
         {"exponential below every double", "1e30", "-0.0000"},
         {"hexadecimal input", "0x1p1", "-0.4161"},
+        {"hexadecimal digits a to f", "-0x1.fp1", "3.8750"},
+        {"hexadecimal digits A to F", "-0X1.FP1", "3.8750"},
         {"every integer digit", "-1e10", "10000000000.0000"},
         {"largest float", "-3.4028235e38", "340282346638528859811704183484516925440.0000"},
         {"empty input", "", "", 1, "x: expected a real number, found end of input"},
@@ -159,6 +161,8 @@ TEST(Clocksplit, ExamplesAndExtremes) {
         {"32 digits are shown whole", "12345678901234567890123456789012", "", 1,
          "integer '12345678901234567890123456789012' is too large"},
         {"a symbol", "~", "", 1, "seconds: expected an integer, found '~'\n"},
+        {"control bytes in the token are shown in hexadecimal", "a\x01" "b\x7f", "", 1,
+         "seconds: expected an integer, found 'a\\x01b\\x7f'\n"},
     });
 }
 

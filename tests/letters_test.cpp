@@ -66,6 +66,8 @@ TEST(Rotfive, ExamplesAndEdgeCases) {
 TEST(Rotfive, BadInput) {
     expect_cases("rotfive", {
         {"fewer than five characters", "abc", "", 1, "character 4 of 5: expected a character, found end of input"},
+        {"the line where a character is missing", "ab\nc", "", 1,
+         "line 2: character 5 of 5: expected a character, found end of input"},
         {"no shift", "abcde", "", 1, "shift: expected an integer, found end of input"},
         {"malformed shift", "abcde+", "", 1, "shift: expected an integer, found '+'"},
     });
@@ -94,6 +96,10 @@ TEST(Letterstep, BadInput) {
     expect_cases("letterstep", {
         {"empty input", "", "", 1, "character: expected a character, found end of input"},
         {"no step", "a\n\n", "", 1, "step: expected an integer, found end of input"},
+        {"a tab taken as the character ends no line", "\tx", "", 1,
+         "line 1: step: expected an integer, found 'x'"},
+        {"a control byte taken as the character ends no line", "\x01x", "", 1,
+         "line 1: step: expected an integer, found 'x'"},
         {"malformed step", "a b", "", 1, "step: expected an integer, found 'b'"},
     });
 }
