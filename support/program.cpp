@@ -159,20 +159,6 @@ void Program::fail_read(Status status, std::string_view expected, std::string_vi
     fail(message);
 }
 
-int Program::read_int(std::string_view what, long long index, long long count) {
-    int value = 0;
-    Status status = in.read_int(value);
-    if (status != Status::ok) fail_read(status, "an integer", what, index, count, in.last_token());
-    return value;
-}
-
-char Program::read_char(std::string_view what, long long index, long long count) {
-    char value = 0;
-    Status status = in.read_char(value);
-    if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
-    return value;
-}
-
 float Program::read_float(std::string_view what, long long index, long long count) {
     float value = 0;
     Status status = in.read_float(value);

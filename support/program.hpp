@@ -52,8 +52,18 @@ public:
     // Each conversion either succeeds or ends the program with a message
     // that names what was being read ("element 4 of 5") and what was found.
     // index and count are added to the name when index > 0.
-    int read_int(std::string_view what, long long index = 0, long long count = 0);
-    char read_char(std::string_view what, long long index = 0, long long count = 0);
+    int read_int(std::string_view what, long long index = 0, long long count = 0) {
+        int value = 0;
+        const Status status = in.read_int(value);
+        if (status != Status::ok) fail_read(status, "an integer", what, index, count, in.last_token());
+        return value;
+    }
+    char read_char(std::string_view what, long long index = 0, long long count = 0) {
+        char value = 0;
+        const Status status = in.read_char(value);
+        if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
+        return value;
+    }
     void read_word(std::string_view& word, std::string_view what, long long index = 0,
                    long long count = 0) {
         const Status status = in.read_word(word);

@@ -55,16 +55,20 @@ bool Reader::refill() {
     return true;
 }
 
-void Reader::skip_space() {
-    for (;;) {
+// The general case of skip_space: the whitespace reaches the end of the
+// buffer, and perhaps further.
+void Reader::skip_space_across() {
+    while (refill()) {
         const char* const end = buf_ + end_;
-        const char* const p = space_end(buf_ + pos_, end, lines_);
+        const char* const p = space_end(buf_, end, lines_);
         pos_ = static_cast<std::size_t>(p - buf_);
-        if (p < end || !refill()) return;
+        if (p < end) return;
     }
 }
 
-Status Reader::read_int(int& value) {
+// The general case of read_int: a number across a refill of the buffer, at
+// the end of the input, of ten digits or more, or no number at all.
+Status Reader::read_int_general(int& value) {
     skip_space();
     token_line_ = lines_ + 1;
     int c = peek();
@@ -103,16 +107,6 @@ Status Reader::read_int(int& value) {
     std::uint32_t bits = static_cast<std::uint32_t>(magnitude);
     if (negative) bits = 0u - bits;
     value = static_cast<int>(bits);
-    return Status::ok;
-}
-
-Status Reader::read_char(char& value) {
-    int c = peek();
-    token_line_ = lines_ + 1;
-    if (c < 0) return Status::end_of_input;
-    if (c == '\n') ++lines_;
-    ++pos_;
-    value = static_cast<char>(c);
     return Status::ok;
 }
 

@@ -55,11 +55,53 @@ public:
     }
 
     // A blank or "\n" directive: consumes any amount of whitespace.
-    void skip_space();
+    void skip_space() {
+        // Inline, the usual case: the whitespace ends before the buffer does.
+        const char* const end = buf_ + end_;
+        const char* const p = space_end(buf_ + pos_, end, lines_);
+        pos_ = static_cast<std::size_t>(p - buf_);
+        if (p == end) skip_space_across();
+    }
     // "%d": leading whitespace skipped, then an optionally signed decimal.
-    Status read_int(int& value);
+    Status read_int(int& value) {
+        // Inline, the usual case: whitespace, then an optionally signed
+        // number of at most nine digits that ends before the buffer does
+        // (it always fits). Anything else takes the general path, from the
+        // same place.
+        const char* const end = buf_ + end_;
+        std::size_t lines = lines_;
+        const char* const start = space_end(buf_ + pos_, end, lines);
+        const char* p = start;
+        if (end - p > 10) {
+            const bool negative = *p == '-';
+            if (negative || *p == '+') ++p;
+            const char* const first = p;
+            std::uint32_t magnitude = 0;
+            for (; p - first < 9 && static_cast<unsigned char>(*p - '0') < 10; ++p) {
+                magnitude = magnitude * 10 + static_cast<std::uint32_t>(*p - '0');
+            }
+            if (p > first && static_cast<unsigned char>(*p - '0') >= 10) {
+                lines_ = lines;
+                token_line_ = lines + 1;
+                pos_ = static_cast<std::size_t>(p - buf_);
+                value = static_cast<int>(negative ? 0u - magnitude : magnitude);
+                return Status::ok;
+            }
+        }
+        return read_int_general(value);
+    }
     // "%c": the next byte, whatever it is.
-    Status read_char(char& value);
+    Status read_char(char& value) {
+        if (pos_ == end_ && !refill()) {
+            token_line_ = lines_ + 1;
+            return Status::end_of_input;
+        }
+        const char c = buf_[pos_++];
+        token_line_ = lines_ + 1;
+        if (c == '\n') ++lines_;
+        value = c;
+        return Status::ok;
+    }
     // "%s": leading whitespace skipped, then a run of non-whitespace bytes.
     // word views them where they lie, until the next conversion.
     Status read_word(std::string_view& word) {
@@ -108,6 +150,8 @@ public:
 private:
     bool refill();
     Status read_word_across(std::string_view& word);
+    Status read_int_general(int& value);
+    void skip_space_across();
 
     // The end of the run of whitespace that starts at p: the first other
     // byte, or end; lines counts the newlines passed. Scanned with locals,
