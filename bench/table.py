@@ -2,8 +2,9 @@
 """Turns the hyperfine results of bench/run into a Markdown table.
 
 Usage: table.py RESULTS_DIR ROW... where each ROW is "ID|PROGRAM|WORKLOAD" and
-RESULTS_DIR holds ID-ours.json and, where measured, ID-floor.json and
-ID-literal.json.
+RESULTS_DIR holds ID-ours.json and, where measured, ID-floor.json,
+ID-literal.json and ID-scan.json (the scan limit: reading and tokenising the
+input, nothing else).
 """
 import json
 import os
@@ -39,15 +40,18 @@ def ratio(a, b):
 
 def main():
     results = sys.argv[1]
-    print("| program | workload | ours | I/O floor | literal | ours ÷ floor | literal ÷ ours | peak memory |")
-    print("|---|---|---|---|---|---|---|---|")
+    print("| program | workload | ours | I/O floor | scan | literal | ours ÷ floor | ours ÷ scan "
+          "| literal ÷ ours | peak memory |")
+    print("|---|---|---|---|---|---|---|---|---|---|")
     for row in sys.argv[2:]:
         ident, program, workload = row.split("|", 2)
         ours = median(results, f"{ident}-ours")
         floor = median(results, f"{ident}-floor")
         literal = median(results, f"{ident}-literal")
-        print(f"| {program} | {workload} | {seconds(ours)} | {seconds(floor)} | {seconds(literal)} "
-              f"| {ratio(ours, floor)} | {ratio(literal, ours)} | {memory(results, ident)} |")
+        scan = median(results, f"{ident}-scan")
+        print(f"| {program} | {workload} | {seconds(ours)} | {seconds(floor)} | {seconds(scan)} "
+              f"| {seconds(literal)} | {ratio(ours, floor)} | {ratio(ours, scan)} "
+              f"| {ratio(literal, ours)} | {memory(results, ident)} |")
 
 
 if __name__ == "__main__":
