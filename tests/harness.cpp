@@ -59,7 +59,9 @@ std::vector<std::string> command(std::string_view program) {
     return words;
 }
 
-Result run(std::string_view program, std::string_view input, const RunOptions& options) {
+namespace {
+
+Result run_once(std::string_view program, std::string_view input, const RunOptions& options) {
     // Each run gets its own files, so tests may run in parallel processes.
     static std::atomic<int> serial = 0;
     const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" +
@@ -175,6 +177,20 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     ::unlink(out_path.c_str());
     ::unlink(err_path.c_str());
     return result;
+}
+
+}  // namespace
+
+// Under wine a program occasionally fails to start (about once in a few
+// thousand starts, more under load) and wine ends with status 1, silent, as
+// its own messages are off. The programs never end with status 1 without a
+// message, so such a run is started again, twice at most.
+Result run(std::string_view program, std::string_view input, const RunOptions& options) {
+    for (int attempt = 1;; ++attempt) {
+        Result result = run_once(program, input, options);
+        const bool did_not_start = result.status == 1 && result.out.empty() && result.err.empty();
+        if (!programs_on_windows || !did_not_start || attempt == 3) return result;
+    }
 }
 
 std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps,
