@@ -31,7 +31,10 @@ The output has four decimals and no newline. It is
   -X            when X < -1
   1             when -1 <= X < 0
   cos(X)        when 0 <= X < pi (single precision)
-  -exp(pi - X)  when X >= pi, and when X is not a number
+  -exp(pi - X)  when X >= pi (double precision), and when X is not a number
+                (a NaN: the output is nan or -nan, the sign of X flipped)
+The cosine and the exponential are correctly rounded, so every machine
+prints the same digits.
 )",
     .example = R"(  $ echo 2 | piecefunc
   -0.4161
