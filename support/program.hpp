@@ -69,6 +69,11 @@ public:
         const Status status = in.read_word(word);
         if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
     }
+    void read_c_string(std::string_view& word, std::string_view what, long long index = 0,
+                       long long count = 0) {
+        const Status status = in.read_c_string(word);
+        if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
+    }
     float read_float(std::string_view what, long long index = 0, long long count = 0);
 
     // Flushes standard output and returns the exit status: 0, or 1 with

@@ -31,9 +31,13 @@ void append_visible(std::string& text, int c) {
     }
 }
 
-Reader::Reader(int fd) : fd_(fd), storage_(read_chunk), buf_(storage_.data()) {}
+// The storage holds word_slack bytes past the bytes read into it.
+Reader::Reader(int fd) : fd_(fd), storage_(read_chunk + word_slack), buf_(storage_.data()) {}
 
-Reader::Reader(std::string_view text) : buf_(text.data()), end_(text.size()) {}
+Reader::Reader(std::string_view text) : storage_(text.size() + word_slack), end_(text.size()) {
+    text.copy(storage_.data(), text.size());
+    buf_ = storage_.data();
+}
 
 void Reader::set_before_wait(void (*hook)(void*), void* context) {
     before_wait_ = hook;
@@ -45,7 +49,7 @@ bool Reader::refill() {
     if (before_wait_) before_wait_(before_wait_context_);
     base_ += end_;
     pos_ = end_ = 0;
-    const long long n = platform::read(fd_, storage_.data(), storage_.size());
+    const long long n = platform::read(fd_, storage_.data(), storage_.size() - word_slack);
     if (n <= 0) {
         if (n < 0) error_ = errno;
         fd_ = -1;
@@ -132,7 +136,10 @@ Status Reader::read_word_across(std::string_view& word) {
         pos_ = static_cast<std::size_t>(p - buf_);
         if (pos_ < end_) break;
     }
-    word = word_;
+    // Zeros after the word, as its slack.
+    const std::size_t size = word_.size();
+    word_.append(word_slack, '\0');
+    word = std::string_view(word_.data(), size);
     return Status::ok;
 }
 

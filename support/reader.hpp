@@ -32,7 +32,12 @@ inline bool is_space(int c) {
 class Reader {
 public:
     explicit Reader(int fd);
-    explicit Reader(std::string_view text);  // for tests: no descriptor
+    explicit Reader(std::string_view text);  // for tests: no descriptor (copies text)
+
+    // At least this many bytes after a word view's end can be read (what
+    // they hold is unspecified), so that a program can copy or compare short
+    // words in fixed-size pieces, without a branch on their length.
+    static constexpr std::size_t word_slack = 16;
 
     // Reads from fd from now on; only before anything has been read.
     void set_descriptor(int fd) { fd_ = fd; }
@@ -104,24 +109,10 @@ public:
     }
     // "%s": leading whitespace skipped, then a run of non-whitespace bytes.
     // word views them where they lie, until the next conversion.
-    Status read_word(std::string_view& word) {
-        // Inline, the usual case: whitespace, then a word that ends before
-        // the buffer does.
-        const char* const end = buf_ + end_;
-        std::size_t lines = lines_;
-        const char* const p = space_end(buf_ + pos_, end, lines);
-        if (p < end) {
-            const char* const last = word_end(p, end);
-            if (last < end) {
-                lines_ = lines;
-                token_line_ = lines + 1;
-                pos_ = static_cast<std::size_t>(last - buf_);
-                word = std::string_view(p, static_cast<std::size_t>(last - p));
-                return Status::ok;
-            }
-        }
-        return read_word_across(word);
-    }
+    Status read_word(std::string_view& word) { return read_token<false>(word); }
+    // "%s" as a C string sees it: the same bytes are consumed, but word ends
+    // at the first NUL byte among them.
+    Status read_c_string(std::string_view& word) { return read_token<true>(word); }
     // "%f": leading whitespace skipped, then anything strtof accepts the way
     // scanf collects it (sign, decimal or hexadecimal, inf, infinity, nan).
     Status read_float(float& value);
@@ -149,6 +140,28 @@ public:
 
 private:
     bool refill();
+    template <bool cut_at_nul>
+    Status read_token(std::string_view& word) {
+        // Inline, the usual case: whitespace, then a word that ends before
+        // the buffer does.
+        const char* const end = buf_ + end_;
+        std::size_t lines = lines_;
+        const char* const p = space_end(buf_ + pos_, end, lines);
+        if (p < end) {
+            const char* nul = nullptr;
+            const char* const last = word_end<cut_at_nul>(p, end, nul);
+            if (last < end) {
+                lines_ = lines;
+                token_line_ = lines + 1;
+                pos_ = static_cast<std::size_t>(last - buf_);
+                word = std::string_view(p, static_cast<std::size_t>((nul ? nul : last) - p));
+                return Status::ok;
+            }
+        }
+        const Status status = read_word_across(word);
+        if constexpr (cut_at_nul) word = word.substr(0, word.find('\0'));
+        return status;
+    }
     Status read_word_across(std::string_view& word);
     Status read_int_general(int& value);
     void skip_space_across();
@@ -168,11 +181,13 @@ private:
     }
 
     // The end of the run of non-whitespace bytes that starts at p: the
-    // first whitespace byte, or end.
-    static const char* word_end(const char* p, const char* const end) {
+    // first whitespace byte, or end. With track_nul, nul is set to the first
+    // NUL byte before that end, if there is one (and left alone otherwise).
+    template <bool track_nul = false>
+    static const char* word_end(const char* p, const char* const end, const char*& nul) {
         // Eight bytes at a time while none is 0x20 or below (every blank
-        // is); the lowest flag of the mask marks the first such byte exactly
-        // (a borrow only ever flags bytes after it).
+        // and NUL is); the lowest flag of the mask marks the first such byte
+        // exactly (a borrow only ever flags bytes after it).
         while (end - p >= 8) {
             std::uint64_t bytes;
             std::memcpy(&bytes, p, 8);
@@ -184,8 +199,14 @@ private:
             if constexpr (std::endian::native == std::endian::little) p += std::countr_zero(low) / 8;
             break;
         }
-        while (p < end && !is_space(static_cast<unsigned char>(*p))) ++p;
+        for (; p < end && !is_space(static_cast<unsigned char>(*p)); ++p) {
+            if (track_nul && *p == '\0' && nul == nullptr) nul = p;
+        }
         return p;
+    }
+    static const char* word_end(const char* p, const char* const end) {
+        const char* nul = nullptr;
+        return word_end(p, end, nul);
     }
 
     int fd_ = -1;
