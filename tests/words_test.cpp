@@ -116,15 +116,30 @@ TEST(Slotlex, BadInput) {
 
 TEST(Slotlex, AgreesWithTheSortAndScan) {
     std::mt19937 rng(3);
-    for (int round = 0; round < 300; ++round) {
+    // Words that share prefixes of every length with each other and with the
+    // query (the program stores each word as what it does not share with the
+    // one before), some cut short by a NUL byte.
+    auto word = [&rng](std::size_t prefix) {
+        std::string w;
+        for (std::size_t b = 0; b < prefix; ++b) w += "ab"[rng() % 2];
+        w += random_word(rng);
+        if (rng() % 8 == 0) {
+            w.push_back('\0');
+            w += random_word(rng);
+        }
+        return w;
+    };
+    for (int round = 0; round < 400; ++round) {
         int count = std::uniform_int_distribution<int>(0, 12)(rng);
+        const std::size_t prefix_lengths[] = {0, 0, 1, 2, 7, 8, 9, 17};
+        const std::size_t prefix = prefix_lengths[round % 8];
         std::vector<std::string> words;
         std::string input = std::to_string(count);
         for (int i = 0; i < count; ++i) {
-            words.push_back(random_word(rng));
+            words.push_back(word(prefix));
             input += ' ' + words.back();
         }
-        std::string query = random_word(rng);
+        std::string query = word(prefix);
         input += "\n" + query;
         SCOPED_TRACE(input);
         auto r = run("slotlex", input);

@@ -3,10 +3,17 @@
 //
 // The position does not depend on the order of the words, so nothing is
 // sorted: the words not greater than the query in strcmp order are counted.
+// The query comes last, so the words are kept until then, each stored as the
+// bytes it does not share with the word before it; comparing them in input
+// order then needs no more than those bytes (see count_preceding).
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "support.hpp"
 
@@ -28,38 +35,158 @@ letters come before lower-case ones, and a prefix before a longer word).
 )",
 };
 
-// A word ends at a NUL byte, as a C string does.
-std::string_view as_c_string(std::string_view word) { return word.substr(0, word.find('\0')); }
+// The index of the first byte that differs between x and y, loaded from
+// memory (x != y): the lowest in memory.
+std::size_t first_difference(std::uint64_t x, std::uint64_t y) {
+    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
+                                                               : std::countl_zero(x ^ y);
+    return static_cast<std::size_t>(bit / 8);
+}
 
-// The words, each followed by a NUL, in blocks of at least 1 MiB filled one
-// after another: storing them copies nothing twice and touches no more memory
-// than they take.
-class WordStore {
-public:
-    void add(std::string_view word) {
-        if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() <= word.size()) {
-            blocks_.emplace_back();
-            blocks_.back().reserve(std::max<std::size_t>(block_size, word.size() + 1));
-        }
-        blocks_.back().append(word);
-        blocks_.back().push_back('\0');
+// The number of leading bytes that a and b share. Eight bytes after the end
+// of each must be readable.
+std::size_t common_prefix(std::string_view a, std::string_view b) {
+    const std::size_t length = std::min(a.size(), b.size());
+    for (std::size_t i = 0;; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) return std::min(i + first_difference(x, y), length);
+        if (length - i <= 8) return length;
     }
-    // Calls visit on every word, in the order they were added.
+}
+
+// Copies count bytes, and when count is at most 16 whatever follows them up
+// to 16 (in one piece, without a branch on the length of a short word): 16
+// bytes from `from` must be readable and 16 at `to` writable.
+void copy_bytes(char* to, const char* from, std::size_t count) {
+    if (count <= 16) {
+        std::memcpy(to, from, 16);
+    } else {
+        std::memcpy(to, from, count);
+    }
+}
+
+// The words in input order, front-coded: each as the number of leading bytes
+// it shares with the word before it, the number of bytes after those, and
+// those bytes. Both numbers fit one byte together when they are below 15 and
+// 16; otherwise byte 0xff precedes them, each in base 128 (seven bits to a
+// byte, the last byte below 0x80). A list of words that share long prefixes
+// takes a fraction of their bytes, and a list that shares none one byte more
+// a word, as a NUL after each would.
+class FrontCodedWords {
+public:
+    FrontCodedWords() = default;
+    FrontCodedWords(const FrontCodedWords&) = delete;
+    FrontCodedWords& operator=(const FrontCodedWords&) = delete;
+    ~FrontCodedWords() { std::free(data_); }
+
+    void add(std::string_view word) {
+        const std::size_t shared = common_prefix(word, std::string_view(last_.data(), last_size_));
+        const std::string_view rest = word.substr(shared);
+        // Room for at most 1 + 10 + 10 bytes of sizes, the rest, and 16 bytes
+        // after it, where the rest is copied in 16-byte pieces and from
+        // where bytes are compared eight at a time.
+        char* p = room(21 + rest.size() + 16);
+        if (shared < 15 && rest.size() < 16) {
+            *p++ = static_cast<char>(shared << 4 | rest.size());
+        } else {
+            *p++ = static_cast<char>(0xff);
+            p = put_size(p, shared);
+            p = put_size(p, rest.size());
+        }
+        copy_bytes(p, rest.data(), rest.size());
+        p += rest.size();
+        std::memset(p, 0, 8);  // what is compared past the last word
+        size_ = static_cast<std::size_t>(p - data_);
+        // The word kept for the next one: the bytes after those shared.
+        if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
+        copy_bytes(last_.data() + shared, rest.data(), rest.size());
+        last_size_ = word.size();
+    }
+
+    // Calls visit(shared, rest) for every word, in input order.
     template <class Visit>
     void each(Visit visit) const {
-        for (const std::string& block : blocks_) {
-            for (std::size_t at = 0; at < block.size();) {
-                const std::size_t end = block.find('\0', at);
-                visit(std::string_view(block).substr(at, end - at));
-                at = end + 1;
+        const char* p = data_;
+        const char* const end = data_ + size_;
+        while (p < end) {
+            const unsigned char head = static_cast<unsigned char>(*p++);
+            std::size_t shared = head >> 4, rest = head & 15;
+            if (head == 0xff) {
+                shared = get_size(p);
+                rest = get_size(p);
             }
+            visit(shared, std::string_view(p, rest));
+            p += rest;
         }
     }
 
 private:
-    static constexpr std::size_t block_size = std::size_t{1} << 20;
-    std::vector<std::string> blocks_;
+    static char* put_size(char* p, std::size_t n) {
+        for (; n >= 0x80; n >>= 7) *p++ = static_cast<char>((n & 0x7f) | 0x80);
+        *p++ = static_cast<char>(n);
+        return p;
+    }
+    static std::size_t get_size(const char*& p) {
+        std::size_t n = 0;
+        for (int shift = 0;; shift += 7) {
+            const unsigned char byte = static_cast<unsigned char>(*p++);
+            n |= static_cast<std::size_t>(byte & 0x7f) << shift;
+            if (byte < 0x80) return n;
+        }
+    }
+    // Room for count more bytes, in a block kept by realloc (which moves a
+    // large block by remapping its pages rather than copying them).
+    char* room(std::size_t count) {
+        if (capacity_ - size_ < count) {
+            const std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{1} << 16});
+            void* grown = std::realloc(data_, capacity);
+            if (grown == nullptr) throw std::bad_alloc();
+            data_ = static_cast<char*>(grown);
+            capacity_ = capacity;
+        }
+        return data_ + size_;
+    }
+
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+    std::string last_;  // the word added last, in its first last_size_ bytes
+    std::size_t last_size_ = 0;
 };
+
+// How many words are smaller than or equal to key, in strcmp order.
+//
+// Walking the words in order, it keeps l, the number of leading bytes the
+// previous word P shares with key, and P's order to key. A word W that
+// shares s bytes with P (exactly: W and P differ at byte s, or one ends there):
+// - s < l: W agrees with key up to s and differs from P, and so from key,
+//   at byte s; that byte (or W's end) orders W;
+// - s > l: W agrees with P past byte l, where P and key differ: W's order is
+//   P's, and l stays;
+// - s = l: W agrees with key up to l and is ordered by its own bytes from l,
+//   which are the ones stored.
+long long count_preceding(const FrontCodedWords& words, std::string_view key) {
+    // Byte i of w plus one, or 0 past its end: an end sorts before any byte.
+    auto byte = [](std::string_view w, std::size_t i) {
+        return i < w.size() ? static_cast<unsigned>(static_cast<unsigned char>(w[i])) + 1 : 0u;
+    };
+    long long preceding = 0;
+    std::size_t l = 0;
+    bool not_above = true;  // the previous word's order to key
+    words.each([&](std::size_t shared, std::string_view rest) {
+        if (shared <= l) {
+            // W and key agree up to shared; from there, on the rest's bytes
+            // after those it shares with key (none when shared < l).
+            const std::size_t m = shared == l ? common_prefix(rest, key.substr(l)) : 0;
+            l = shared + m;
+            not_above = byte(rest, m) <= byte(key, l);
+        }
+        preceding += not_above ? 1 : 0;
+    });
+    return preceding;
+}
 
 }  // namespace
 
@@ -70,22 +197,15 @@ int main(int argc, char** argv) {
         program.fail("word count: expected a count of 0 or more, found " +
                      std::to_string(word_count));
     }
-    // The position does not depend on the order of the words, so they need
-    // no sorting: only how many are not greater than the query.
-    WordStore words;
+    // A word ends at its first NUL byte, as a C string does.
+    FrontCodedWords words;
     std::string_view word;
     for (int i = 0; i < word_count; ++i) {
-        program.read_word(word, "word", i + 1LL, word_count);
-        words.add(as_c_string(word));
+        program.read_c_string(word, "word", i + 1LL, word_count);
+        words.add(word);
     }
     std::string_view query;
-    program.read_word(query, "query");
-    const std::string_view key = as_c_string(query);
-
-    long long preceding = 0;
-    words.each([&](std::string_view w) {
-        if (w.compare(key) <= 0) ++preceding;
-    });
-    program.out.put_int(preceding + 1);
+    program.read_c_string(query, "query");
+    program.out.put_int(count_preceding(words, query) + 1);
     return program.finish();
 }
