@@ -62,6 +62,15 @@ public:
         std::memcpy(data_ + size_, bytes, count);
         size_ += count;
     }
+    // Appends a word of count bytes that has 16 readable bytes after it: a
+    // short one is copied in one 16-byte piece, without a branch on its
+    // length (what lands after it is overwritten or never read).
+    void append_word(const char* bytes, std::size_t count) {
+        if (capacity_ - size_ < count + 16) grow(count + 16);
+        std::memcpy(data_ + size_, bytes, 16);
+        if (count > 16) std::memcpy(data_ + size_, bytes, count);
+        size_ += count;
+    }
     void push_back(char byte) { append(&byte, 1); }
     const char* data() const { return data_; }
 
@@ -84,6 +93,7 @@ private:
 // below 255, otherwise 255 and eight bytes), with eight zero bytes after the
 // last so that eight bytes can be loaded from anywhere inside a word. A word
 // is known by the offset of its length; the list is walked in input order.
+// Words are added with 16 readable bytes after them (as the reader leaves them).
 class WordList {
 public:
     void add(std::string_view word) {
@@ -96,7 +106,7 @@ public:
             std::memcpy(bytes, &size, 8);
             text_.append(bytes, 8);
         }
-        text_.append(word.data(), word.size());
+        text_.append_word(word.data(), word.size());
         ++size_;
     }
     void finish() {
@@ -290,9 +300,9 @@ int main(int argc, char** argv) {
     WordList words;
     std::string_view word;
     for (int i = 0; i < word_count; ++i) {
-        program.read_word(word, "word", i + 1LL, word_count);
-        // A word ends at a NUL byte, as a C string does.
-        words.add(word.substr(0, word.find('\0')));
+        // A word ends at its first NUL byte, as a C string does.
+        program.read_c_string(word, "word", i + 1LL, word_count);
+        words.add(word);
     }
     words.finish();
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;
