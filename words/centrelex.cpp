@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "support.hpp"
@@ -46,81 +46,110 @@ std::uint64_t fold_bytes(std::uint64_t x) {
     return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
 }
 
-// Bytes in a growing block kept by realloc, which moves a large block by
-// remapping its pages rather than copying them, so that growing touches no
-// more memory than the bytes take.
-class Bytes {
-public:
-    Bytes() = default;
-    Bytes(const Bytes&) = delete;
-    Bytes& operator=(const Bytes&) = delete;
-    ~Bytes() { std::free(data_); }
+unsigned fold_byte(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 
-    void append(const char* bytes, std::size_t count) {
-        if (count == 0) return;  // an empty word; memcpy takes no null pointer
-        if (capacity_ - size_ < count) grow(count);
-        std::memcpy(data_ + size_, bytes, count);
-        size_ += count;
+std::uint64_t byte_swap(std::uint64_t x) {
+#if defined(__GNUC__)
+    return __builtin_bswap64(x);
+#else
+    std::uint64_t swapped = 0;
+    for (int b = 0; b < 8; ++b, x >>= 8) swapped = swapped << 8 | (x & 0xff);
+    return swapped;
+#endif
+}
+
+// Bytes from to from + 7 of a word (from at most its length, and eight
+// bytes after its end readable), folded, as a big-endian integer padded with
+// zeros. Comparing words eight bytes at a time as unsigned integers orders
+// them as strcasecmp does in the default locale (byte by byte after folding,
+// as unsigned values, a prefix before a longer word), since words hold no
+// NUL; the eight bytes that hold a zero byte are a word's last.
+std::uint64_t key_at(std::string_view w, std::size_t from) {
+    const std::size_t left = w.size() - from;
+    std::uint64_t bytes;
+    std::memcpy(&bytes, w.data() + from, 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        if (left < 8) bytes &= (std::uint64_t{1} << (8 * left)) - 1;
+        bytes = byte_swap(bytes);
+    } else {
+        if (left < 8) bytes &= ~(~std::uint64_t{0} >> (8 * left));
     }
-    // Appends a word of count bytes that has 16 readable bytes after it: a
-    // short one is copied in one 16-byte piece, without a branch on its
-    // length (what lands after it is overwritten or never read).
-    void append_word(const char* bytes, std::size_t count) {
-        if (capacity_ - size_ < count + 16) grow(count + 16);
-        std::memcpy(data_ + size_, bytes, 16);
-        if (count > 16) std::memcpy(data_ + size_, bytes, count);
-        size_ += count;
+    return fold_bytes(bytes);
+}
+
+// Values in a growing block kept by realloc, which moves a large block by
+// remapping its pages rather than copying them, so that growing touches no
+// more memory than the values take.
+template <class T>
+class Block {
+public:
+    Block() = default;
+    Block(const Block&) = delete;
+    Block& operator=(const Block&) = delete;
+    ~Block() { std::free(data_); }
+
+    // Room for count more values after the size.
+    T* room(std::size_t count) {
+        if (capacity_ - size_ < count) {
+            const std::size_t capacity = std::max({capacity_ * 2, size_ + count, 65536 / sizeof(T)});
+            void* grown = std::realloc(data_, capacity * sizeof(T));
+            if (grown == nullptr) throw std::bad_alloc();
+            data_ = static_cast<T*>(grown);
+            capacity_ = capacity;
+        }
+        return data_ + size_;
     }
-    void push_back(char byte) { append(&byte, 1); }
-    const char* data() const { return data_; }
+    void grow_by(std::size_t count) { size_ += count; }
+    T* data() { return data_; }
+    const T* data() const { return data_; }
+    std::size_t size() const { return size_; }
 
 private:
-    // Room for at least count more bytes.
-    void grow(std::size_t count) {
-        const std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{4096}});
-        void* grown = std::realloc(data_, capacity);
-        if (grown == nullptr) throw std::bad_alloc();
-        data_ = static_cast<char*>(grown);
-        capacity_ = capacity;
-    }
-
-    char* data_ = nullptr;
+    T* data_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
 };
 
 // The words, packed one after another, each after its length (one byte
-// below 255, otherwise 255 and eight bytes), with eight zero bytes after the
-// last so that eight bytes can be loaded from anywhere inside a word. A word
-// is known by the offset of its length; the list is walked in input order.
-// Words are added with 16 readable bytes after them (as the reader leaves them).
+// below 255, otherwise 255 and eight bytes), with 16 bytes after the last
+// that are always there, so that eight bytes can be loaded from anywhere
+// inside a word. A word is known by the offset of its length. The list is
+// walked in input order, in blocks of 32 words whose first offsets are kept,
+// so that a walk can visit only the blocks it needs.
 class WordList {
 public:
+    // word must have 16 readable bytes after it (the reader leaves them): a
+    // short one is copied in one 16-byte piece, without a branch on its
+    // length, and what lands after it is overwritten or never read.
+    static constexpr std::size_t block_size = 32;
+
     void add(std::string_view word) {
+        if (size_ % block_size == 0) block_starts_.push_back(text_.size());
+        char* const start = text_.room(9 + word.size() + 16);
+        char* p = start;
         if (word.size() < 255) {
-            text_.push_back(static_cast<char>(word.size()));
+            *p++ = static_cast<char>(word.size());
         } else {
-            text_.push_back(static_cast<char>(255));
+            *p++ = static_cast<char>(255);
             const std::uint64_t size = word.size();
-            char bytes[8];
-            std::memcpy(bytes, &size, 8);
-            text_.append(bytes, 8);
+            std::memcpy(p, &size, 8);
+            p += 8;
         }
-        text_.append_word(word.data(), word.size());
+        for (std::size_t i = 0; i < word.size(); i += 16) std::memcpy(p + i, word.data() + i, 16);
+        std::memset(p + word.size(), 0, 16);  // what is loaded past the last word
+        text_.grow_by(static_cast<std::size_t>(p - start) + word.size());
         ++size_;
-    }
-    void finish() {
-        static constexpr char padding[8] = {};
-        text_.append(padding, 8);
     }
     std::size_t size() const { return size_; }
 
-    // Calls visit(at) with the offset of every word, in input order.
+    // Calls visit(i, at, word) for every word from block first on, with its
+    // index and offset, in input order, while visit returns true.
     template <class Visit>
-    void each(Visit visit) const {
-        for (std::size_t at = 0, i = 0; i < size_; ++i) {
-            visit(at);
+    void each(Visit visit, std::size_t first = 0) const {
+        std::size_t at = first < block_starts_.size() ? block_starts_[first] : 0;
+        for (std::size_t i = first * block_size; i < size_; ++i) {
             const std::string_view w = word(at);
+            if (!visit(i, at, w)) return;
             at = static_cast<std::size_t>(w.data() + w.size() - text_.data());
         }
     }
@@ -135,158 +164,200 @@ public:
         return std::string_view(p, static_cast<std::size_t>(size));
     }
 
-    // Bytes 8 * index to 8 * index + 7 of a word (at most its length plus
-    // one, in chunks), folded, as a big-endian integer padded with zeros.
-    // Comparing words chunk by chunk as unsigned integers orders them as
-    // strcasecmp does in the default locale (byte by byte after folding, as
-    // unsigned values, a prefix before a longer word), since words hold no
-    // NUL; the chunk that holds a zero byte is a word's last.
-    static std::uint64_t chunk(std::string_view w, std::size_t index) {
-        const std::size_t left = w.size() - 8 * index;
-        std::uint64_t bytes;
-        std::memcpy(&bytes, w.data() + 8 * index, 8);
-        if constexpr (std::endian::native == std::endian::little) {
-            if (left < 8) bytes &= (std::uint64_t{1} << (8 * left)) - 1;
-            bytes = byte_swap(bytes);
-        } else {
-            if (left < 8) bytes &= ~(~std::uint64_t{0} >> (8 * left));
-        }
-        return fold_bytes(bytes);
-    }
-    static std::size_t chunk_count(std::string_view w) { return w.size() / 8 + 1; }
-
 private:
-    static std::uint64_t byte_swap(std::uint64_t x) {
-#if defined(__GNUC__)
-        return __builtin_bswap64(x);
-#else
-        std::uint64_t swapped = 0;
-        for (int b = 0; b < 8; ++b, x >>= 8) swapped = swapped << 8 | (x & 0xff);
-        return swapped;
-#endif
-    }
-
-    Bytes text_;
+    Block<char> text_;
     std::size_t size_ = 0;
+    std::vector<std::size_t> block_starts_;
 };
 
-// The word that the exchange sort (for i, for j > i: swap slots i and j when
-// slot i's key is greater) leaves at index middle.
-//
-// Its key K is the key of rank middle. Words with a key above K never reach
-// the first slots, so only the order among the words with key K matters.
-// Within pass i the slot holds a running minimum; each time a strictly
-// smaller word is met, the current holder is moved to that word's place.
-// Followed over the whole sort, the words with key K stay in a queue, in
-// input order, that turns by one place for every word with a smaller key met
-// after the first of them; the slots from (number of smaller keys) onwards
-// receive the queue's words from the front.
-std::string_view middle_word(const WordList& words, std::size_t middle) {
-    // Selection of the key K of rank middle, one chunk at a time: keep the
-    // words whose chunk is the one of that rank among them, until that chunk
-    // ends the words. While every word is left (their earlier chunks are
-    // shared), the round's chunks are kept in `chunks`, by input position;
-    // afterwards the few words left compute theirs as needed. A round first
-    // takes the least and the greatest chunk: when they are equal (a prefix
-    // shared by all), the round selects nothing. Otherwise it counts the
-    // chunks by the 16 bits below those that all of them share, and selects
-    // only within the bucket that holds the rank.
-    const auto chunks = std::make_unique_for_overwrite<std::uint64_t[]>(words.size());
-    std::size_t chunks_depth = 0;  // the index of the chunks kept
-    std::vector<std::size_t> left;  // the words left (offsets); all of them while empty
-    std::vector<std::uint32_t> bucket_sizes(std::size_t{1} << 16);
-    std::vector<std::uint64_t> bucket_keys;
-    std::size_t rank = middle;
-    std::size_t shared = 0;  // chunks that every word shares with K
-    for (std::size_t depth = 0;; ++depth) {
-        const bool all = left.empty();
-        // Calls visit(at, chunk) for every word left.
-        auto each_left = [&](auto visit) {
-            if (all) {
-                std::size_t i = 0;
-                words.each([&](std::size_t at) { visit(at, chunks[i++]); });
-            } else {
-                for (std::size_t at : left) visit(at, WordList::chunk(words.word(at), depth));
+// The words as they are read, with what finding the middle key needs: the
+// number of leading bytes that all of them share (folded), each word's key,
+// its eight folded bytes right after those (as a big-endian integer, 0 past
+// its end), and how many keys begin with each pair of bytes (a bucket).
+// Ordering two words whose keys differ needs nothing else. The shared bytes
+// can only become fewer; the words read before they last did have their key
+// taken further on, and have it put right at the end.
+class Words {
+public:
+    void add(std::string_view word) {
+        words_.add(word);
+        if (words_.size() == 1) {
+            first_.assign(word.size() + 16, '\0');
+            for (std::size_t i = 0; i < word.size(); ++i) {
+                first_[i] = static_cast<char>(fold_byte(static_cast<unsigned char>(word[i])));
             }
-        };
-        std::uint64_t low = ~std::uint64_t{0}, high = 0;
-        auto take = [&](std::uint64_t key) {
-            low = std::min(low, key);
-            high = std::max(high, key);
-            return key;
-        };
-        if (all) {
-            std::size_t i = 0;
-            words.each([&](std::size_t at) { chunks[i++] = take(WordList::chunk(words.word(at), depth)); });
-            chunks_depth = depth;
-        } else {
-            each_left([&](std::size_t, std::uint64_t key) { take(key); });
+            shared_ = word.size();
+        } else if (shared_ > 0) {
+            const std::size_t now = common_prefix(word, shared_);
+            if (now < shared_) {
+                shared_ = now;
+                settled_from_ = words_.size() - 1;
+            }
         }
-        std::uint64_t target = low;
-        if (low == high) {
-            if (all) shared = depth + 1;
-        } else {
-            // Every chunk lies in [low, high], which the bits above
-            // bit_width(low ^ high) do not tell apart.
-            const int shift = std::max(0, static_cast<int>(std::bit_width(low ^ high)) - 16);
-            // Below 2^16, as key - low < 2^bit_width(low ^ high).
-            auto bucket_of = [&](std::uint64_t key) { return static_cast<std::size_t>((key - low) >> shift); };
-            std::fill(bucket_sizes.begin(), bucket_sizes.end(), 0);
-            each_left([&](std::size_t, std::uint64_t key) { ++bucket_sizes[bucket_of(key)]; });
-            std::size_t bucket = 0;
-            while (bucket_sizes[bucket] <= rank) rank -= bucket_sizes[bucket++];
-            bucket_keys.clear();
-            each_left([&](std::size_t, std::uint64_t key) {
-                if (bucket_of(key) == bucket) bucket_keys.push_back(key);
-            });
-            auto kth = bucket_keys.begin() + static_cast<std::ptrdiff_t>(rank);
-            std::nth_element(bucket_keys.begin(), kth, bucket_keys.end());
-            target = *kth;
-            std::vector<std::size_t> kept;
-            each_left([&](std::size_t at, std::uint64_t key) {
-                if (bucket_of(key) != bucket) return;
-                if (key < target) --rank;
-                if (key == target) kept.push_back(at);
-            });
-            left = std::move(kept);
-        }
-        if ((target & 0xff) == 0) break;
+        const std::uint64_t key = key_at(word, shared_);
+        *keys_.room(1) = key;
+        keys_.grow_by(1);
+        ++bucket_sizes_[key >> 48];
     }
-    const std::string_view k = words.word(left.empty() ? 0 : left.front());
-    std::vector<std::uint64_t> k_chunks(WordList::chunk_count(k));
-    for (std::size_t c = 0; c < k_chunks.size(); ++c) k_chunks[c] = WordList::chunk(k, c);
-    // strcasecmp's order of word i (at offset at) to K, from the first chunk
-    // not shared by all.
-    auto order_to_k = [&](std::size_t i, std::size_t at) {
-        const std::string_view w = words.word(at);
-        const std::size_t count = std::min(WordList::chunk_count(w), k_chunks.size());
-        for (std::size_t c = shared; c < count; ++c) {
-            const std::uint64_t x = c == chunks_depth ? chunks[i] : WordList::chunk(w, c);
-            if (x != k_chunks[c]) return x < k_chunks[c] ? -1 : 1;
-        }
-        return 0;  // the same chunks up to a zero byte: the same folded word
-    };
 
-    // The queue of words with key K, in a ring that holds them all (the
-    // words left, or every word): turning it moves the front word to the
-    // back.
-    const std::size_t with_k = left.empty() ? words.size() : left.size();
-    std::vector<std::size_t> queue(with_k);
-    std::size_t front = 0, queued = 0, below = 0, i = 0;
-    words.each([&](std::size_t at) {
-        const int order = order_to_k(i++, at);
-        if (order == 0) {
-            queue[(front + queued++) % with_k] = at;
-        } else if (order < 0) {
-            ++below;
-            if (queued > 0) {
-                queue[(front + queued) % with_k] = queue[front];
-                front = (front + 1) % with_k;
+    // The word that the exchange sort (for i, for j > i: swap slots i and j
+    // when slot i's key is greater) leaves at index middle.
+    //
+    // Its key K is the key of rank middle. Words with a key above K never
+    // reach the first slots, so only the order among the words with key K
+    // matters. Within pass i the slot holds a running minimum; each time a
+    // strictly smaller word is met, the current holder is moved to that
+    // word's place. Followed over the whole sort, the words with key K stay
+    // in a queue, in input order, that turns by one place for every word
+    // with a smaller key met after the first of them; the slots from (number
+    // of smaller keys) onwards receive the queue's words from the front.
+    std::string_view middle_word(std::size_t middle) {
+        std::uint64_t* const keys = keys_.data();
+        const std::size_t count = words_.size();
+        if (settled_from_ > 0) {
+            words_.each([&](std::size_t i, std::size_t, std::string_view w) {
+                --bucket_sizes_[keys[i] >> 48];
+                keys[i] = key_at(w, shared_);
+                ++bucket_sizes_[keys[i] >> 48];
+                return i + 1 < settled_from_;
+            });
+        }
+        // K's bucket, and K's rank among the words in it.
+        std::size_t rank = middle;
+        std::uint64_t bucket = 0;
+        while (bucket_sizes_[bucket] <= rank) rank -= bucket_sizes_[bucket++];
+        std::vector<std::size_t> in_bucket;  // the words in it, by index
+        in_bucket.reserve(bucket_sizes_[bucket]);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (keys[i] >> 48 == bucket) in_bucket.push_back(i);
+        }
+
+        // K among them, eight bytes at a time: keep the words whose eight
+        // bytes are those of that rank among them, until they end the words.
+        // A word dropped on the way is ordered to K by those bytes. The first
+        // eight are the keys; words that go on past them are looked up.
+        std::vector<int> order(in_bucket.size());     // each word's in the bucket to K
+        std::vector<std::size_t> left(in_bucket.size());  // the words kept (index in in_bucket)
+        std::vector<std::uint64_t> round_keys(in_bucket.size());
+        for (std::size_t j = 0; j < left.size(); ++j) {
+            left[j] = j;
+            round_keys[j] = keys[in_bucket[j]];
+        }
+        std::vector<std::size_t> offsets;  // of the words kept, once looked up
+        std::vector<std::uint64_t> sorted;
+        for (std::size_t from = shared_;; from += 8) {
+            if (from > shared_) {
+                if (offsets.empty()) {
+                    std::vector<std::size_t> indices;
+                    for (std::size_t j : left) indices.push_back(in_bucket[j]);
+                    offsets = offsets_of(indices);
+                }
+                for (std::size_t l = 0; l < left.size(); ++l) round_keys[l] = key_at(words_.word(offsets[l]), from);
+            }
+            std::uint64_t key = round_keys[0];
+            if (std::any_of(round_keys.begin(), round_keys.begin() + static_cast<std::ptrdiff_t>(left.size()),
+                            [key](std::uint64_t k) { return k != key; })) {
+                sorted.assign(round_keys.begin(), round_keys.begin() + static_cast<std::ptrdiff_t>(left.size()));
+                std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(rank), sorted.end());
+                key = sorted[rank];
+            }
+            std::size_t kept = 0;
+            for (std::size_t l = 0; l < left.size(); ++l) {
+                if (round_keys[l] == key) {
+                    left[kept] = left[l];
+                    if (!offsets.empty()) offsets[kept] = offsets[l];
+                    ++kept;
+                } else {
+                    order[left[l]] = round_keys[l] < key ? -1 : 1;
+                    if (round_keys[l] < key) --rank;
+                }
+            }
+            left.resize(kept);
+            if (!offsets.empty()) offsets.resize(kept);
+            if ((key & 0xff) == 0) break;
+        }
+        const std::size_t with_k = left.size();
+
+        // The queue, in a ring that holds every word with key K (by index):
+        // turning it moves the front word to the back.
+        std::vector<std::size_t> queue(with_k);
+        std::size_t front = 0, queued = 0, below = 0;
+        auto turn = [&](std::size_t times) {
+            below += times;
+            if (queued == 0) return;
+            // Turning it queued times leaves it as it was.
+            for (times %= queued; times > 0; --times) {
+                const std::size_t back = front + queued;
+                queue[back < with_k ? back : back - with_k] = queue[front];
+                if (++front == with_k) front = 0;
+            }
+        };
+        // Words outside K's bucket: the ones in a lower bucket, between two
+        // of the bucket's, turn the queue.
+        const std::uint64_t bucket_start = bucket << 48;
+        auto smaller_before = [&, start = std::size_t{0}](std::size_t end) mutable {
+            std::size_t smaller = 0;
+            for (; start < end; ++start) smaller += keys[start] < bucket_start ? 1 : 0;
+            start = end + 1;
+            return smaller;
+        };
+        for (std::size_t j = 0; j < in_bucket.size(); ++j) {
+            turn(smaller_before(in_bucket[j]));
+            if (order[j] < 0) {
+                turn(1);
+            } else if (order[j] == 0) {
+                const std::size_t back = front + queued++;
+                queue[back < with_k ? back : back - with_k] = in_bucket[j];
             }
         }
-    });
-    return words.word(queue[(front + middle - below) % with_k]);
-}
+        turn(smaller_before(count));
+        return words_.word(offsets_of({queue[(front + middle - below) % with_k]})[0]);
+    }
+
+private:
+    // The number of leading bytes that word, folded, shares with the first
+    // word, up to limit.
+    std::size_t common_prefix(std::string_view word, std::size_t limit) const {
+        const std::size_t length = std::min(word.size(), limit);
+        for (std::size_t i = 0;; i += 8) {
+            std::uint64_t x, y;
+            std::memcpy(&x, word.data() + i, 8);
+            std::memcpy(&y, first_.data() + i, 8);
+            x = fold_bytes(x);
+            if (x != y) {
+                // The first differing byte is the lowest in memory.
+                const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
+                                                                           : std::countl_zero(x ^ y);
+                return std::min(i + static_cast<std::size_t>(bit / 8), length);
+            }
+            if (length - i <= 8) return length;
+        }
+    }
+    // The offsets of the words with these indices (ascending), walking only
+    // the blocks that hold them.
+    std::vector<std::size_t> offsets_of(const std::vector<std::size_t>& indices) const {
+        std::vector<std::size_t> offsets;
+        std::size_t next = 0;
+        while (next < indices.size()) {
+            const std::size_t block = indices[next] / WordList::block_size;
+            words_.each([&](std::size_t i, std::size_t at, std::string_view) {
+                if (i == indices[next]) {
+                    offsets.push_back(at);
+                    ++next;
+                }
+                return next < indices.size() && indices[next] / WordList::block_size == block;
+            }, block);
+        }
+        return offsets;
+    }
+
+    WordList words_;
+    std::string first_;         // the first word, folded, with 16 zero bytes after it
+    std::size_t shared_ = 0;    // leading bytes that every word shares with it, folded
+    std::size_t settled_from_ = 0;  // the words from here on have their key right
+    Block<std::uint64_t> keys_;     // by word
+    std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
+};
 
 }  // namespace
 
@@ -297,15 +368,14 @@ int main(int argc, char** argv) {
         program.fail("word count: expected a count of 1 or more, found " +
                      std::to_string(word_count));
     }
-    WordList words;
+    Words words;
     std::string_view word;
     for (int i = 0; i < word_count; ++i) {
         // A word ends at its first NUL byte, as a C string does.
         program.read_c_string(word, "word", i + 1LL, word_count);
         words.add(word);
     }
-    words.finish();
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;
-    program.out.put(middle_word(words, static_cast<std::size_t>(middle)));
+    program.out.put(words.middle_word(static_cast<std::size_t>(middle)));
     return program.finish();
 }
