@@ -64,16 +64,21 @@ std::string random_word(std::mt19937& rng) {
 TEST(Centrelex, AgreesWithTheExchangeSort) {
     std::mt19937 rng(2);
     for (int round = 0; round < 400; ++round) {
-        int count = std::uniform_int_distribution<int>(1, 24)(rng);
+        // Lists of more than 32 words too (the program finds words by blocks
+        // of 32).
+        int count = std::uniform_int_distribution<int>(1, round % 4 == 0 ? 150 : 24)(rng);
         // Shared prefixes of lengths around the program's 8-byte chunks, in
-        // either case, so that words first differ at any byte.
-        const std::size_t prefix_lengths[] = {0, 0, 7, 8, 9, 15, 16, 17};
-        const std::size_t prefix = prefix_lengths[round % 8];
+        // either case, so that words first differ at any byte; in every third
+        // round one word late in the list goes without, so that the bytes all
+        // words share become fewer after many were read.
+        const std::size_t prefix_lengths[] = {0, 0, 7, 8, 9, 15, 16, 17, 24, 30};
+        const std::size_t prefix = prefix_lengths[round % 10];
+        const int without = round % 3 == 0 ? std::uniform_int_distribution<int>(count / 2, count - 1)(rng) : -1;
         std::vector<std::string> words;
         std::string input = std::to_string(count);
         for (int i = 0; i < count; ++i) {
             std::string word;
-            for (std::size_t b = 0; b < prefix; ++b) word += "aA"[rng() % 2];
+            for (std::size_t b = 0; i != without && b < prefix; ++b) word += "aA"[rng() % 2];
             words.push_back(word + random_word(rng));
             input += (i % 5 == 4) ? '\n' : ' ';
             input += words.back();
