@@ -172,8 +172,8 @@ private:
 
 // The words as they are read, with what finding the middle key needs: the
 // number of leading bytes that all of them share (folded), each word's key,
-// its eight folded bytes right after those (as a big-endian integer, 0 past
-// its end), and how many keys begin with each pair of bytes (a bucket).
+// its four folded bytes right after those (see key_of), and how many keys
+// begin with each pair of bytes (a bucket).
 // Ordering two words whose keys differ needs nothing else. The shared bytes
 // can only become fewer; the words read before they last did have their key
 // taken further on, and have it put right at the end.
@@ -194,10 +194,10 @@ public:
                 settled_from_ = words_.size() - 1;
             }
         }
-        const std::uint64_t key = key_at(word, shared_);
+        const std::uint32_t key = key_of(word);
         *keys_.room(1) = key;
         keys_.grow_by(1);
-        ++bucket_sizes_[key >> 48];
+        ++bucket_sizes_[key >> 16];
     }
 
     // The word that the exchange sort (for i, for j > i: swap slots i and j
@@ -212,30 +212,42 @@ public:
     // with a smaller key met after the first of them; the slots from (number
     // of smaller keys) onwards receive the queue's words from the front.
     std::string_view middle_word(std::size_t middle) {
-        std::uint64_t* const keys = keys_.data();
+        std::uint32_t* const keys = keys_.data();
         const std::size_t count = words_.size();
         if (settled_from_ > 0) {
             words_.each([&](std::size_t i, std::size_t, std::string_view w) {
-                --bucket_sizes_[keys[i] >> 48];
-                keys[i] = key_at(w, shared_);
-                ++bucket_sizes_[keys[i] >> 48];
+                --bucket_sizes_[keys[i] >> 16];
+                keys[i] = key_of(w);
+                ++bucket_sizes_[keys[i] >> 16];
                 return i + 1 < settled_from_;
             });
         }
         // K's bucket, and K's rank among the words in it.
         std::size_t rank = middle;
-        std::uint64_t bucket = 0;
+        std::uint32_t bucket = 0;
         while (bucket_sizes_[bucket] <= rank) rank -= bucket_sizes_[bucket++];
-        std::vector<std::size_t> in_bucket;  // the words in it, by index
+        // The words in it, by index, each with the number of words in a lower
+        // bucket since the one before (they will turn the queue), and the
+        // number of those after the last.
+        std::vector<std::size_t> in_bucket;
+        std::vector<std::size_t> smaller_before;
         in_bucket.reserve(bucket_sizes_[bucket]);
+        smaller_before.reserve(bucket_sizes_[bucket]);
+        std::size_t smaller = 0;
         for (std::size_t i = 0; i < count; ++i) {
-            if (keys[i] >> 48 == bucket) in_bucket.push_back(i);
+            const std::uint32_t b = keys[i] >> 16;
+            if (b == bucket) {
+                in_bucket.push_back(i);
+                smaller_before.push_back(smaller);
+                smaller = 0;
+            }
+            smaller += b < bucket ? 1 : 0;
         }
 
-        // K among them, eight bytes at a time: keep the words whose eight
-        // bytes are those of that rank among them, until they end the words.
-        // A word dropped on the way is ordered to K by those bytes. The first
-        // eight are the keys; words that go on past them are looked up.
+        // K among them, by the keys, then eight bytes at a time: keep the
+        // words whose bytes are those of that rank among them, until they end
+        // the words. A word dropped on the way is ordered to K by those
+        // bytes. Words that go on past their key are looked up.
         std::vector<int> order(in_bucket.size());     // each word's in the bucket to K
         std::vector<std::size_t> left(in_bucket.size());  // the words kept (index in in_bucket)
         std::vector<std::uint64_t> round_keys(in_bucket.size());
@@ -245,7 +257,7 @@ public:
         }
         std::vector<std::size_t> offsets;  // of the words kept, once looked up
         std::vector<std::uint64_t> sorted;
-        for (std::size_t from = shared_;; from += 8) {
+        for (std::size_t from = shared_;; from += from == shared_ ? 4 : 8) {
             if (from > shared_) {
                 if (offsets.empty()) {
                     std::vector<std::size_t> indices;
@@ -286,23 +298,15 @@ public:
             below += times;
             if (queued == 0) return;
             // Turning it queued times leaves it as it was.
-            for (times %= queued; times > 0; --times) {
+            if (times >= queued) times %= queued;
+            for (; times > 0; --times) {
                 const std::size_t back = front + queued;
                 queue[back < with_k ? back : back - with_k] = queue[front];
                 if (++front == with_k) front = 0;
             }
         };
-        // Words outside K's bucket: the ones in a lower bucket, between two
-        // of the bucket's, turn the queue.
-        const std::uint64_t bucket_start = bucket << 48;
-        auto smaller_before = [&, start = std::size_t{0}](std::size_t end) mutable {
-            std::size_t smaller = 0;
-            for (; start < end; ++start) smaller += keys[start] < bucket_start ? 1 : 0;
-            start = end + 1;
-            return smaller;
-        };
         for (std::size_t j = 0; j < in_bucket.size(); ++j) {
-            turn(smaller_before(in_bucket[j]));
+            turn(smaller_before[j]);
             if (order[j] < 0) {
                 turn(1);
             } else if (order[j] == 0) {
@@ -310,7 +314,7 @@ public:
                 queue[back < with_k ? back : back - with_k] = in_bucket[j];
             }
         }
-        turn(smaller_before(count));
+        turn(smaller);
         return words_.word(offsets_of({queue[(front + middle - below) % with_k]})[0]);
     }
 
@@ -332,6 +336,11 @@ private:
             }
             if (length - i <= 8) return length;
         }
+    }
+    // A word's key: its four folded bytes after the shared ones, as a
+    // big-endian integer (0 past its end).
+    std::uint32_t key_of(std::string_view word) const {
+        return static_cast<std::uint32_t>(key_at(word, shared_) >> 32);
     }
     // The offsets of the words with these indices (ascending), walking only
     // the blocks that hold them.
@@ -355,7 +364,7 @@ private:
     std::string first_;         // the first word, folded, with 16 zero bytes after it
     std::size_t shared_ = 0;    // leading bytes that every word shares with it, folded
     std::size_t settled_from_ = 0;  // the words from here on have their key right
-    Block<std::uint64_t> keys_;     // by word
+    Block<std::uint32_t> keys_;     // by word
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 
