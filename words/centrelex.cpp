@@ -65,16 +65,15 @@ std::uint64_t byte_swap(std::uint64_t x) {
 // as unsigned values, a prefix before a longer word), since words hold no
 // NUL; the eight bytes that hold a zero byte are a word's last.
 std::uint64_t key_at(std::string_view w, std::size_t from) {
-    const std::size_t left = w.size() - from;
     std::uint64_t bytes;
     std::memcpy(&bytes, w.data() + from, 8);
-    if constexpr (std::endian::native == std::endian::little) {
-        if (left < 8) bytes &= (std::uint64_t{1} << (8 * left)) - 1;
-        bytes = byte_swap(bytes);
-    } else {
-        if (left < 8) bytes &= ~(~std::uint64_t{0} >> (8 * left));
-    }
-    return fold_bytes(bytes);
+    if constexpr (std::endian::native == std::endian::little) bytes = byte_swap(bytes);
+    // The bytes past the end cleared, with a mask made without a branch (on
+    // words of random lengths one would be mispredicted half the time): the
+    // top `kept` bytes, shifted in two halves as a shift by 64 is undefined.
+    const std::size_t kept = std::min<std::size_t>(w.size() - from, 8);
+    const std::uint64_t mask = ~(~std::uint64_t{0} >> (4 * kept) >> (4 * kept));
+    return fold_bytes(bytes & mask);
 }
 
 // Values in a growing block kept by realloc, which moves a large block by
@@ -110,64 +109,126 @@ private:
     std::size_t capacity_ = 0;
 };
 
-// The words, packed one after another, each after its length (one byte
-// below 255, otherwise 255 and eight bytes), with 16 bytes after the last
-// that are always there, so that eight bytes can be loaded from anywhere
-// inside a word. A word is known by the offset of its length. The list is
-// walked in input order, in blocks of 32 words whose first offsets are kept,
-// so that a walk can visit only the blocks it needs.
+// The index of the first byte that differs between x and y, loaded from
+// memory (x != y): the lowest in memory.
+std::size_t first_difference(std::uint64_t x, std::uint64_t y) {
+    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
+                                                               : std::countl_zero(x ^ y);
+    return static_cast<std::size_t>(bit / 8);
+}
+
+// The number of leading bytes that a and b share. Eight bytes after the end
+// of each must be readable.
+std::size_t common_prefix(std::string_view a, std::string_view b) {
+    const std::size_t length = std::min(a.size(), b.size());
+    for (std::size_t i = 0;; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) return std::min(i + first_difference(x, y), length);
+        if (length - i <= 8) return length;
+    }
+}
+
+// Copies count bytes in 16-byte pieces, and whatever follows them up to the
+// end of the last piece: count + 15 bytes from `from` must be readable and as
+// many at `to` writable. A short word is copied without a branch on its length.
+void copy_pieces(char* to, const char* from, std::size_t count) {
+    for (std::size_t i = 0; i < count; i += 16) std::memcpy(to + i, from + i, 16);
+}
+
+// The words in input order, front-coded in blocks of 32: each as the number
+// of leading bytes it shares with the word before it in its block (none for
+// a block's first), the number of bytes after those, and those bytes. Both
+// numbers fit one byte together when they are below 15 and 16; otherwise
+// byte 0xff precedes them, each in base 128 (seven bits to a byte, the last
+// byte below 0x80). Words that share long prefixes take a fraction of their
+// bytes, and others one byte more each. Where each block starts is kept, so
+// that a walk can decode only the blocks it needs.
 class WordList {
 public:
-    // word must have 16 readable bytes after it (the reader leaves them): a
-    // short one is copied in one 16-byte piece, without a branch on its
-    // length, and what lands after it is overwritten or never read.
     static constexpr std::size_t block_size = 32;
 
-    void add(std::string_view word) {
-        if (size_ % block_size == 0) block_starts_.push_back(text_.size());
-        char* const start = text_.room(9 + word.size() + 16);
-        char* p = start;
-        if (word.size() < 255) {
-            *p++ = static_cast<char>(word.size());
-        } else {
-            *p++ = static_cast<char>(255);
-            const std::uint64_t size = word.size();
-            std::memcpy(p, &size, 8);
-            p += 8;
+    WordList() = default;
+    WordList(const WordList&) = delete;
+    WordList& operator=(const WordList&) = delete;
+
+    // word must have 16 readable bytes after it, as the reader leaves them.
+    // Without front_code it is stored whole (finding what it shares costs
+    // time that only pays where words share long prefixes); once a word is
+    // added without, all later ones must be.
+    void add(std::string_view word, bool front_code) {
+        std::size_t shared = 0;
+        if (size_ % block_size == 0) {
+            block_starts_.push_back(text_.size());
+        } else if (front_code) {
+            shared = common_prefix(word, std::string_view(last_.data(), last_size_));
         }
-        for (std::size_t i = 0; i < word.size(); i += 16) std::memcpy(p + i, word.data() + i, 16);
-        std::memset(p + word.size(), 0, 16);  // what is loaded past the last word
-        text_.grow_by(static_cast<std::size_t>(p - start) + word.size());
+        const std::string_view rest = word.substr(shared);
+        // At most 1 + 10 + 10 bytes of sizes, the rest, 16 bytes after it.
+        char* const start = text_.room(21 + rest.size() + 16);
+        char* p = start;
+        if (shared < 15 && rest.size() < 16) {
+            *p++ = static_cast<char>(shared << 4 | rest.size());
+        } else {
+            *p++ = static_cast<char>(0xff);
+            p = put_size(p, shared);
+            p = put_size(p, rest.size());
+        }
+        copy_pieces(p, rest.data(), rest.size());
+        std::memset(p + rest.size(), 0, 16);  // what is copied past the last word
+        text_.grow_by(static_cast<std::size_t>(p - start) + rest.size());
+        if (front_code) {
+            if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
+            copy_pieces(last_.data() + shared, rest.data(), rest.size());
+            last_size_ = word.size();
+        }
         ++size_;
     }
     std::size_t size() const { return size_; }
 
-    // Calls visit(i, at, word) for every word from block first on, with its
-    // index and offset, in input order, while visit returns true.
+    // Calls visit(i, word) for every word from block first on, with its
+    // index, in input order, while visit returns true. The word is viewed in
+    // a buffer, with 16 readable bytes after it, until visit returns.
     template <class Visit>
     void each(Visit visit, std::size_t first = 0) const {
-        std::size_t at = first < block_starts_.size() ? block_starts_[first] : 0;
+        if (first >= block_starts_.size()) return;
+        std::string word;
+        const char* p = text_.data() + block_starts_[first];
         for (std::size_t i = first * block_size; i < size_; ++i) {
-            const std::string_view w = word(at);
-            if (!visit(i, at, w)) return;
-            at = static_cast<std::size_t>(w.data() + w.size() - text_.data());
+            const unsigned char head = static_cast<unsigned char>(*p++);
+            std::size_t shared = head >> 4, rest = head & 15;
+            if (head == 0xff) {
+                shared = get_size(p);
+                rest = get_size(p);
+            }
+            if (word.size() < shared + rest + 16) word.resize(2 * (shared + rest + 16));
+            copy_pieces(word.data() + shared, p, rest);
+            p += rest;
+            if (!visit(i, std::string_view(word.data(), shared + rest))) return;
         }
-    }
-
-    std::string_view word(std::size_t at) const {
-        const char* p = text_.data() + at;
-        std::uint64_t size = static_cast<unsigned char>(*p++);
-        if (size == 255) {
-            std::memcpy(&size, p, 8);
-            p += 8;
-        }
-        return std::string_view(p, static_cast<std::size_t>(size));
     }
 
 private:
+    static char* put_size(char* p, std::size_t n) {
+        for (; n >= 0x80; n >>= 7) *p++ = static_cast<char>((n & 0x7f) | 0x80);
+        *p++ = static_cast<char>(n);
+        return p;
+    }
+    static std::size_t get_size(const char*& p) {
+        std::size_t n = 0;
+        for (int shift = 0;; shift += 7) {
+            const unsigned char byte = static_cast<unsigned char>(*p++);
+            n |= static_cast<std::size_t>(byte & 0x7f) << shift;
+            if (byte < 0x80) return n;
+        }
+    }
+
     Block<char> text_;
     std::size_t size_ = 0;
     std::vector<std::size_t> block_starts_;
+    std::string last_;  // the word added last, in its first last_size_ bytes
+    std::size_t last_size_ = 0;
 };
 
 // The words as they are read, with what finding the middle key needs: the
@@ -179,8 +240,12 @@ private:
 // taken further on, and have it put right at the end.
 class Words {
 public:
+    using Index = std::uint32_t;  // a word's place in the list: there are fewer than 2^31
+
     void add(std::string_view word) {
-        words_.add(word);
+        // Words that all share eight bytes or more, up to case, are likely
+        // to share as many with the word before them.
+        words_.add(word, shared_ >= 8 || words_.size() == 0);
         if (words_.size() == 1) {
             first_.assign(word.size() + 16, '\0');
             for (std::size_t i = 0; i < word.size(); ++i) {
@@ -198,6 +263,8 @@ public:
         *keys_.room(1) = key;
         keys_.grow_by(1);
         ++bucket_sizes_[key >> 16];
+        *goes_on_.room(1) = word.size() > shared_ + 4 ? 1 : 0;
+        goes_on_.grow_by(1);
     }
 
     // The word that the exchange sort (for i, for j > i: swap slots i and j
@@ -211,14 +278,15 @@ public:
     // in a queue, in input order, that turns by one place for every word
     // with a smaller key met after the first of them; the slots from (number
     // of smaller keys) onwards receive the queue's words from the front.
-    std::string_view middle_word(std::size_t middle) {
+    std::string middle_word(std::size_t middle) {
         std::uint32_t* const keys = keys_.data();
         const std::size_t count = words_.size();
         if (settled_from_ > 0) {
-            words_.each([&](std::size_t i, std::size_t, std::string_view w) {
+            words_.each([&](std::size_t i, std::string_view w) {
                 --bucket_sizes_[keys[i] >> 16];
                 keys[i] = key_of(w);
                 ++bucket_sizes_[keys[i] >> 16];
+                goes_on_.data()[i] = w.size() > shared_ + 4 ? 1 : 0;
                 return i + 1 < settled_from_;
             });
         }
@@ -229,42 +297,47 @@ public:
         // The words in it, by index, each with the number of words in a lower
         // bucket since the one before (they will turn the queue), and the
         // number of those after the last.
-        std::vector<std::size_t> in_bucket;
-        std::vector<std::size_t> smaller_before;
-        in_bucket.reserve(bucket_sizes_[bucket]);
-        smaller_before.reserve(bucket_sizes_[bucket]);
-        std::size_t smaller = 0;
+        // (Without a branch, as the words of a large bucket can come in any
+        // order: each word is written to the next place, which only a word
+        // in the bucket keeps.)
+        std::vector<Index> in_bucket(bucket_sizes_[bucket] + std::size_t{1});
+        std::vector<Index> smaller_before(in_bucket.size());
+        std::size_t smaller = 0, found = 0;
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint32_t b = keys[i] >> 16;
-            if (b == bucket) {
-                in_bucket.push_back(i);
-                smaller_before.push_back(smaller);
-                smaller = 0;
-            }
-            smaller += b < bucket ? 1 : 0;
+            in_bucket[found] = static_cast<Index>(i);
+            smaller_before[found] = static_cast<Index>(smaller);
+            found += b == bucket ? 1 : 0;
+            smaller = b == bucket ? 0 : smaller + (b < bucket ? 1 : 0);
         }
+        in_bucket.pop_back();
+        smaller_before.pop_back();
 
         // K among them, by the keys, then eight bytes at a time: keep the
         // words whose bytes are those of that rank among them, until they end
         // the words. A word dropped on the way is ordered to K by those
         // bytes. Words that go on past their key are looked up.
-        std::vector<int> order(in_bucket.size());     // each word's in the bucket to K
-        std::vector<std::size_t> left(in_bucket.size());  // the words kept (index in in_bucket)
+        std::vector<std::int8_t> order(in_bucket.size());  // each word's in the bucket to K
+        std::vector<Index> left(in_bucket.size());          // the words kept (place in in_bucket)
         std::vector<std::uint64_t> round_keys(in_bucket.size());
         for (std::size_t j = 0; j < left.size(); ++j) {
-            left[j] = j;
-            round_keys[j] = keys[in_bucket[j]];
+            left[j] = static_cast<Index>(j);
+            // The key, then a byte that is 1 when the word goes on past it:
+            // that orders the words with the same key as strcasecmp does.
+            const std::size_t i = in_bucket[j];
+            round_keys[j] = std::uint64_t{keys[i]} << 8 | goes_on_.data()[i];
         }
-        std::vector<std::size_t> offsets;  // of the words kept, once looked up
+        std::string copied;                 // the words kept, once looked up
+        std::vector<std::string_view> copies;
         std::vector<std::uint64_t> sorted;
         for (std::size_t from = shared_;; from += from == shared_ ? 4 : 8) {
             if (from > shared_) {
-                if (offsets.empty()) {
-                    std::vector<std::size_t> indices;
+                if (copies.empty()) {
+                    std::vector<Index> indices;
                     for (std::size_t j : left) indices.push_back(in_bucket[j]);
-                    offsets = offsets_of(indices);
+                    copies = copies_of(indices, copied);
                 }
-                for (std::size_t l = 0; l < left.size(); ++l) round_keys[l] = key_at(words_.word(offsets[l]), from);
+                for (std::size_t l = 0; l < left.size(); ++l) round_keys[l] = key_at(copies[l], from);
             }
             std::uint64_t key = round_keys[0];
             if (std::any_of(round_keys.begin(), round_keys.begin() + static_cast<std::ptrdiff_t>(left.size()),
@@ -277,7 +350,7 @@ public:
             for (std::size_t l = 0; l < left.size(); ++l) {
                 if (round_keys[l] == key) {
                     left[kept] = left[l];
-                    if (!offsets.empty()) offsets[kept] = offsets[l];
+                    if (!copies.empty()) copies[kept] = copies[l];
                     ++kept;
                 } else {
                     order[left[l]] = round_keys[l] < key ? -1 : 1;
@@ -285,14 +358,14 @@ public:
                 }
             }
             left.resize(kept);
-            if (!offsets.empty()) offsets.resize(kept);
+            if (!copies.empty()) copies.resize(kept);
             if ((key & 0xff) == 0) break;
         }
         const std::size_t with_k = left.size();
 
         // The queue, in a ring that holds every word with key K (by index):
         // turning it moves the front word to the back.
-        std::vector<std::size_t> queue(with_k);
+        std::vector<Index> queue(with_k);
         std::size_t front = 0, queued = 0, below = 0;
         auto turn = [&](std::size_t times) {
             below += times;
@@ -315,7 +388,8 @@ public:
             }
         }
         turn(smaller);
-        return words_.word(offsets_of({queue[(front + middle - below) % with_k]})[0]);
+        std::string answer;
+        return std::string(copies_of({queue[(front + middle - below) % with_k]}, answer)[0]);
     }
 
 private:
@@ -342,22 +416,28 @@ private:
     std::uint32_t key_of(std::string_view word) const {
         return static_cast<std::uint32_t>(key_at(word, shared_) >> 32);
     }
-    // The offsets of the words with these indices (ascending), walking only
-    // the blocks that hold them.
-    std::vector<std::size_t> offsets_of(const std::vector<std::size_t>& indices) const {
-        std::vector<std::size_t> offsets;
-        std::size_t next = 0;
-        while (next < indices.size()) {
-            const std::size_t block = indices[next] / WordList::block_size;
-            words_.each([&](std::size_t i, std::size_t at, std::string_view) {
-                if (i == indices[next]) {
-                    offsets.push_back(at);
-                    ++next;
+
+    // Copies of the words with these indices (ascending), one after another
+    // in text with 16 zero bytes after the last, decoding only the blocks
+    // that hold them.
+    std::vector<std::string_view> copies_of(const std::vector<Index>& indices, std::string& text) const {
+        std::vector<std::size_t> ends;
+        while (ends.size() < indices.size()) {
+            const std::size_t block = indices[ends.size()] / WordList::block_size;
+            words_.each([&](std::size_t i, std::string_view w) {
+                if (i == indices[ends.size()]) {
+                    text += w;
+                    ends.push_back(text.size());
                 }
-                return next < indices.size() && indices[next] / WordList::block_size == block;
+                return ends.size() < indices.size() && indices[ends.size()] / WordList::block_size == block;
             }, block);
         }
-        return offsets;
+        text.append(16, '\0');
+        std::vector<std::string_view> copies;
+        for (std::size_t j = 0, start = 0; j < ends.size(); start = ends[j++]) {
+            copies.push_back(std::string_view(text).substr(start, ends[j] - start));
+        }
+        return copies;
     }
 
     WordList words_;
@@ -365,6 +445,7 @@ private:
     std::size_t shared_ = 0;    // leading bytes that every word shares with it, folded
     std::size_t settled_from_ = 0;  // the words from here on have their key right
     Block<std::uint32_t> keys_;     // by word
+    Block<std::uint8_t> goes_on_;   // by word: 1 when it goes on past its key, else 0
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 
