@@ -46,8 +46,6 @@ std::uint64_t fold_bytes(std::uint64_t x) {
     return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
 }
 
-unsigned fold_byte(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
-
 std::uint64_t byte_swap(std::uint64_t x) {
 #if defined(__GNUC__)
     return __builtin_bswap64(x);
@@ -130,6 +128,21 @@ std::size_t common_prefix(std::string_view a, std::string_view b) {
     }
 }
 
+// The number of leading bytes that a and b share once folded. Eight bytes
+// after the end of each must be readable.
+std::size_t folded_common_prefix(std::string_view a, std::string_view b) {
+    const std::size_t length = std::min(a.size(), b.size());
+    for (std::size_t i = 0;; i += 8) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        x = fold_bytes(x);
+        y = fold_bytes(y);
+        if (x != y) return std::min(i + first_difference(x, y), length);
+        if (length - i <= 8) return length;
+    }
+}
+
 // Copies count bytes in 16-byte pieces, and whatever follows them up to the
 // end of the last piece: count + 15 bytes from `from` must be readable and as
 // many at `to` writable. A short word is copied without a branch on its length.
@@ -153,16 +166,13 @@ public:
     WordList(const WordList&) = delete;
     WordList& operator=(const WordList&) = delete;
 
-    // word must have 16 readable bytes after it, as the reader leaves them.
-    // Without front_code it is stored whole (finding what it shares costs
-    // time that only pays where words share long prefixes); once a word is
-    // added without, all later ones must be.
-    void add(std::string_view word, bool front_code) {
-        std::size_t shared = 0;
+    // Adds word, which shares its first `shared` bytes with the word added
+    // before (or fewer), and has 16 readable bytes after it, as the reader
+    // leaves them. Those bytes are left out unless it starts a block.
+    void add(std::string_view word, std::size_t shared) {
         if (size_ % block_size == 0) {
             block_starts_.push_back(text_.size());
-        } else if (front_code) {
-            shared = common_prefix(word, std::string_view(last_.data(), last_size_));
+            shared = 0;
         }
         const std::string_view rest = word.substr(shared);
         // At most 1 + 10 + 10 bytes of sizes, the rest, 16 bytes after it.
@@ -178,11 +188,6 @@ public:
         copy_pieces(p, rest.data(), rest.size());
         std::memset(p + rest.size(), 0, 16);  // what is copied past the last word
         text_.grow_by(static_cast<std::size_t>(p - start) + rest.size());
-        if (front_code) {
-            if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
-            copy_pieces(last_.data() + shared, rest.data(), rest.size());
-            last_size_ = word.size();
-        }
         ++size_;
     }
     std::size_t size() const { return size_; }
@@ -227,8 +232,6 @@ private:
     Block<char> text_;
     std::size_t size_ = 0;
     std::vector<std::size_t> block_starts_;
-    std::string last_;  // the word added last, in its first last_size_ bytes
-    std::size_t last_size_ = 0;
 };
 
 // The words as they are read, with what finding the middle key needs: the
@@ -243,21 +246,29 @@ public:
     using Index = std::uint32_t;  // a word's place in the list: there are fewer than 2^31
 
     void add(std::string_view word) {
-        // Words that all share eight bytes or more, up to case, are likely
-        // to share as many with the word before them.
-        words_.add(word, shared_ >= 8 || words_.size() == 0);
-        if (words_.size() == 1) {
-            first_.assign(word.size() + 16, '\0');
-            for (std::size_t i = 0; i < word.size(); ++i) {
-                first_[i] = static_cast<char>(fold_byte(static_cast<unsigned char>(word[i])));
-            }
+        // The bytes all the words share, up to case, are the fewest that any
+        // word shares with the word before it. While there are any, that
+        // word is kept, and the bytes a word shares with it are left out of
+        // the list; words that share none take no time over it.
+        const std::string_view last(last_.data(), last_size_);
+        std::size_t shared = 0;
+        if (words_.size() == 0) {
             shared_ = word.size();
         } else if (shared_ > 0) {
-            const std::size_t now = common_prefix(word, shared_);
-            if (now < shared_) {
-                shared_ = now;
-                settled_from_ = words_.size() - 1;
+            shared = common_prefix(word, last);
+            if (shared < shared_) {
+                const std::size_t folded = shared + folded_common_prefix(word.substr(shared), last.substr(shared));
+                if (folded < shared_) {
+                    shared_ = folded;
+                    settled_from_ = words_.size();
+                }
             }
+        }
+        words_.add(word, shared);
+        if (shared_ > 0) {
+            if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
+            copy_pieces(last_.data() + shared, word.data() + shared, word.size() - shared);
+            last_size_ = word.size();
         }
         const std::uint32_t key = key_of(word);
         *keys_.room(1) = key;
@@ -393,24 +404,6 @@ public:
     }
 
 private:
-    // The number of leading bytes that word, folded, shares with the first
-    // word, up to limit.
-    std::size_t common_prefix(std::string_view word, std::size_t limit) const {
-        const std::size_t length = std::min(word.size(), limit);
-        for (std::size_t i = 0;; i += 8) {
-            std::uint64_t x, y;
-            std::memcpy(&x, word.data() + i, 8);
-            std::memcpy(&y, first_.data() + i, 8);
-            x = fold_bytes(x);
-            if (x != y) {
-                // The first differing byte is the lowest in memory.
-                const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
-                                                                           : std::countl_zero(x ^ y);
-                return std::min(i + static_cast<std::size_t>(bit / 8), length);
-            }
-            if (length - i <= 8) return length;
-        }
-    }
     // A word's key: its four folded bytes after the shared ones, as a
     // big-endian integer (0 past its end).
     std::uint32_t key_of(std::string_view word) const {
@@ -441,8 +434,9 @@ private:
     }
 
     WordList words_;
-    std::string first_;         // the first word, folded, with 16 zero bytes after it
-    std::size_t shared_ = 0;    // leading bytes that every word shares with it, folded
+    std::string last_;          // the word added last, in its first last_size_ bytes
+    std::size_t last_size_ = 0;
+    std::size_t shared_ = 0;    // leading bytes that every word shares, folded
     std::size_t settled_from_ = 0;  // the words from here on have their key right
     Block<std::uint32_t> keys_;     // by word
     Block<std::uint8_t> goes_on_;   // by word: 1 when it goes on past its key, else 0

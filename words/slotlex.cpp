@@ -156,7 +156,8 @@ private:
     std::size_t last_size_ = 0;
 };
 
-// How many words are smaller than or equal to key, in strcmp order.
+// How many words are smaller than or equal to key, in strcmp order; 16
+// bytes after key must be readable.
 //
 // Walking the words in order, it keeps l, the number of leading bytes the
 // previous word P shares with key, and P's order to key. A word W that
@@ -167,23 +168,28 @@ private:
 //   P's, and l stays;
 // - s = l: W agrees with key up to l and is ordered by its own bytes from l,
 //   which are the ones stored.
+// So for s <= l, W is ordered by its stored bytes against key's from s (for
+// s < l they differ at once). Which case holds changes from word to word as
+// the input likes, so both outcomes are computed and one is kept by
+// arithmetic, without a branch to mispredict.
 long long count_preceding(const FrontCodedWords& words, std::string_view key) {
-    // Byte i of w plus one, or 0 past its end: an end sorts before any byte.
+    // Byte i of w plus one, or 0 past its end (i at most its length): an end
+    // sorts before any byte.
     auto byte = [](std::string_view w, std::size_t i) {
-        return i < w.size() ? static_cast<unsigned>(static_cast<unsigned char>(w[i])) + 1 : 0u;
+        const auto inside = static_cast<unsigned>(i < w.size());
+        return (static_cast<unsigned>(static_cast<unsigned char>(w[i])) + 1) * inside;
     };
     long long preceding = 0;
     std::size_t l = 0;
-    bool not_above = true;  // the previous word's order to key
+    std::size_t not_above = 1;  // the previous word's order to key: 1 when not above it
     words.each([&](std::size_t shared, std::string_view rest) {
-        if (shared <= l) {
-            // W and key agree up to shared; from there, on the rest's bytes
-            // after those it shares with key (none when shared < l).
-            const std::size_t m = shared == l ? common_prefix(rest, key.substr(l)) : 0;
-            l = shared + m;
-            not_above = byte(rest, m) <= byte(key, l);
-        }
-        preceding += not_above ? 1 : 0;
+        const std::size_t from = std::min(shared, key.size());
+        const std::size_t m = common_prefix(rest, key.substr(from));
+        const std::size_t ordered = byte(rest, m) <= byte(key, from + m) ? 1 : 0;
+        const std::size_t by_rest = shared <= l ? 1 : 0;  // 1 when W is ordered by its rest
+        l = by_rest * (from + m) + (1 - by_rest) * l;
+        not_above = by_rest * ordered + (1 - by_rest) * not_above;
+        preceding += static_cast<long long>(not_above);
     });
     return preceding;
 }
