@@ -9,7 +9,7 @@
 
 namespace support {
 
-Writer::Writer(int fd) : fd_(fd), terminal_(platform::is_terminal(fd)), buf_(new char[capacity]) {}
+Writer::Writer(int fd) : fd_(fd), terminal_(platform::is_terminal(fd)), buf_(new char8_t[capacity]) {}
 
 Writer::~Writer() { delete[] buf_; }
 
@@ -26,7 +26,8 @@ void Writer::put_in_parts(std::string_view text) {
 void Writer::put_int(long long value) {
     // Converted in place: a long long takes at most 20 bytes.
     if (capacity - len_ < 20) make_room();
-    len_ = static_cast<std::size_t>(std::to_chars(buf_ + len_, buf_ + capacity, value).ptr - buf_);
+    char* const text = reinterpret_cast<char*>(buf_);
+    len_ = static_cast<std::size_t>(std::to_chars(text + len_, text + capacity, value).ptr - text);
 }
 
 // The finite reals printed are floats widened to double (at most 3.4e38: 39
@@ -55,7 +56,7 @@ void Writer::make_room() {
 }
 
 bool Writer::flush() {
-    if (error_ == 0) error_ = platform::write_all(fd_, buf_, len_);
+    if (error_ == 0) error_ = platform::write_all(fd_, reinterpret_cast<const char*>(buf_), len_);
     len_ = 0;
     return error_ == 0;
 }

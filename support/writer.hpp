@@ -22,7 +22,7 @@ public:
 
     void put(char c) {
         if (len_ == capacity) make_room();
-        buf_[len_++] = c;
+        buf_[len_++] = static_cast<char8_t>(c);
     }
     void put(std::string_view text) {
         if (text.size() > capacity - len_) return put_in_parts(text);
@@ -58,7 +58,10 @@ private:
     bool terminal_;
     int error_ = 0;
     std::size_t len_ = 0;
-    char* buf_;
+    // The buffer holds char8_t, a byte type that, unlike char, the compiler
+    // need not assume to alias other objects: storing a byte does not make
+    // it reload the writer's length or the reader's state from memory.
+    char8_t* buf_;
     void (*on_failure_)(void*) = nullptr;
     void* on_failure_context_ = nullptr;
 };
