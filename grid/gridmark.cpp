@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
     char diagonal_symbol = 0;
     for (int row = 0; row < size; ++row) {
         for (int column = 0; column < size; ++column) {
-            program.in.skip_space();
-            const char cell = program.read_char("cell", static_cast<long long>(row) * size + column + 1, cells);
+            const char cell = program.read_char_after_space("cell", static_cast<long long>(row) * size + column + 1, cells);
             out.put(cell);
             out.put('\n');
             // An O on the diagonal is rejected before it could become the

@@ -64,6 +64,12 @@ public:
         if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
         return value;
     }
+    char read_char_after_space(std::string_view what, long long index = 0, long long count = 0) {
+        char value = 0;
+        const Status status = in.read_char_after_space(value);
+        if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
+        return value;
+    }
     void read_word(std::string_view& word, std::string_view what, long long index = 0,
                    long long count = 0) {
         const Status status = in.read_word(word);

@@ -107,6 +107,24 @@ public:
         value = c;
         return Status::ok;
     }
+    // " %c": whitespace skipped, then the next byte (not whitespace).
+    Status read_char_after_space(char& value) {
+        // Inline, the usual case: the byte is in the buffer.
+        const char* const end = buf_ + end_;
+        std::size_t lines = lines_;
+        const char* const p = space_end(buf_ + pos_, end, lines);
+        if (p < end) {
+            lines_ = lines;
+            token_line_ = lines + 1;
+            pos_ = static_cast<std::size_t>(p + 1 - buf_);
+            value = *p;
+            return Status::ok;
+        }
+        pos_ = end_;
+        lines_ = lines;
+        skip_space_across();
+        return read_char(value);
+    }
     // "%s": leading whitespace skipped, then a run of non-whitespace bytes.
     // word views them where they lie, until the next conversion.
     Status read_word(std::string_view& word) { return read_token<false>(word); }
@@ -172,9 +190,12 @@ private:
     // them at every byte.
     static const char* space_end(const char* p, const char* const end, std::size_t& lines) {
         std::size_t newlines = 0;
-        while (p < end && is_space(static_cast<unsigned char>(*p))) {
-            if (*p == '\n') ++newlines;
-            ++p;
+        for (; p < end; ++p) {
+            const auto c = static_cast<unsigned char>(*p);
+            // Every blank is 0x20 or below: one test ends the run at a
+            // printable byte, the usual end.
+            if (c > ' ' || !is_space(c)) break;
+            newlines += c == '\n' ? 1 : 0;
         }
         lines += newlines;
         return p;
