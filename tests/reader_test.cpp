@@ -124,6 +124,10 @@ TEST(Reader, MatchesSscanfOnGeneratedInput) {
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kinds) - 1);
     for (int round = 0; round < 20000 && !testing::Test::HasFailure(); ++round) {
         std::string text = random_text(rng);
+        // Half the texts go on well past their last token, as most input
+        // does: the reader takes another path when a token ends near the end
+        // of what it holds.
+        if (round % 2 == 1) text += "                x";
         Reader reader{std::string_view(text)};
         for (int step = 0; step < 6; ++step) {
             if (!compare_one(text, reader, kinds[pick(rng)])) break;
