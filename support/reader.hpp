@@ -125,6 +125,25 @@ public:
         skip_space_across();
         return read_char(value);
     }
+    // " %c" up to count times, as far as the bytes already read go: the
+    // number of characters stored in chars. It stops early where the next
+    // character is not yet read, and gives 0 then: read_char_after_space
+    // takes that one (and reports it when there is none).
+    std::size_t read_chars_after_space(char* chars, std::size_t count) {
+        const char* const end = buf_ + end_;
+        const char* p = buf_ + pos_;
+        std::size_t lines = lines_, token_line = token_line_, n = 0;
+        for (; n < count; ++n) {
+            p = space_end(p, end, lines);
+            if (p == end) break;
+            chars[n] = *p++;
+            token_line = lines + 1;
+        }
+        pos_ = static_cast<std::size_t>(p - buf_);
+        lines_ = lines;
+        token_line_ = token_line;
+        return n;
+    }
     // "%s": leading whitespace skipped, then a run of non-whitespace bytes.
     // word views them where they lie, until the next conversion.
     Status read_word(std::string_view& word) { return read_token<false>(word); }

@@ -11,8 +11,32 @@ namespace {
 using minitools::expect_cases;
 using minitools::run;
 
+// The first `count` cells of a special grid of the given size, one row to a
+// line, and what gridmark echoes for them.
+struct Cells {
+    std::string text, echo;
+};
+Cells special_cells(int size, int count) {
+    Cells cells;
+    for (int i = 0; i < count; ++i) {
+        const char cell = i / size == i % size ? '*' : 'O';
+        cells.text += cell;
+        if (i % size == size - 1) cells.text += '\n';
+        cells.echo += cell;
+        cells.echo += '\n';
+    }
+    return cells;
+}
+
 TEST(Gridmark, ExamplesAndEdgeCases) {
+    // Grids of 10000 cells (read in batches, across 64 KiB reads of the
+    // input when spaced out) that break the rule, or end, far into them.
+    const Cells first = special_cells(100, 6000);
+    const std::string spaced = std::string(70000, ' ');
     expect_cases("gridmark", {
+        {"breaks the rule at cell 6001", "100\n" + first.text + "Q", first.echo + "Q\nnot special diagonal matrix"},
+        {"breaks the rule after 64 KiB of blanks", "100\n" + first.text + spaced + "Q",
+         first.echo + "Q\nnot special diagonal matrix"},
         {"special grid: every cell is read", "3\nX O O\nO X O\nO O X\n",
          "X\nO\nO\nO\nX\nO\nO\nO\nX\nspecial diagonal matrix"},
         {"stops at a different diagonal symbol", "3\nX O O\nO Y O\nO O X\n",
@@ -30,6 +54,7 @@ TEST(Gridmark, ExamplesAndEdgeCases) {
         {"cells without whitespace, and any whitespace", "2\n\n\tX\r\n  O\vO\fX",
          "X\nO\nO\nX\nspecial diagonal matrix"},
         {"stops before the rest of the input", "2 XY then anything", "X\nY\nnot special diagonal matrix"},
+        {"reads no further than the last cell", "2 XO OX and more", "X\nO\nO\nX\nspecial diagonal matrix"},
         {"a later diagonal cell smaller than the first", "2  b O  O a",
          "b\nO\nO\na\nnot special diagonal matrix"},
         {"bytes above 127 are symbols", "2 \xe9O O\xe9", "\xe9\nO\nO\n\xe9\nspecial diagonal matrix"},
@@ -43,6 +68,8 @@ TEST(Gridmark, BadInput) {
         {"cell missing at the end", "2 X O O", "X\nO\nO\n", 1,
          "cell 4 of 4: expected a character, found end of input"},
         {"huge size with few cells", "2000000000 X O", "X\nO\n", 1, "cell 3 of 4000000000000000000"},
+        {"cell missing after 6000", "100\n" + special_cells(100, 6000).text, special_cells(100, 6000).echo, 1,
+         "line 62: cell 6001 of 10000: expected a character, found end of input"},
     });
 }
 
