@@ -134,9 +134,17 @@ public:
         const char* p = buf_ + pos_;
         std::size_t lines = lines_, token_line = token_line_, n = 0;
         for (; n < count; ++n) {
-            p = space_end(p, end, lines);
-            if (p == end) break;
-            chars[n] = *p++;
+            // Usually a single whitespace byte comes first, then a printable
+            // character: that takes one test of each.
+            if (end - p >= 2 && is_space(static_cast<unsigned char>(p[0])) && static_cast<unsigned char>(p[1]) > ' ') {
+                lines += p[0] == '\n' ? 1 : 0;
+                chars[n] = p[1];
+                p += 2;
+            } else {
+                p = space_end(p, end, lines);
+                if (p == end) break;
+                chars[n] = *p++;
+            }
             token_line = lines + 1;
         }
         pos_ = static_cast<std::size_t>(p - buf_);
