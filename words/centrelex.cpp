@@ -115,29 +115,20 @@ std::size_t first_difference(std::uint64_t x, std::uint64_t y) {
     return static_cast<std::size_t>(bit / 8);
 }
 
-// The number of leading bytes that a and b share. Eight bytes after the end
-// of each must be readable.
+// The number of leading bytes that a and b share, compared as they are or,
+// with `folded`, once folded. Eight bytes after the end of each must be
+// readable.
+template <bool folded = false>
 std::size_t common_prefix(std::string_view a, std::string_view b) {
     const std::size_t length = std::min(a.size(), b.size());
     for (std::size_t i = 0;; i += 8) {
         std::uint64_t x, y;
         std::memcpy(&x, a.data() + i, 8);
         std::memcpy(&y, b.data() + i, 8);
-        if (x != y) return std::min(i + first_difference(x, y), length);
-        if (length - i <= 8) return length;
-    }
-}
-
-// The number of leading bytes that a and b share once folded. Eight bytes
-// after the end of each must be readable.
-std::size_t folded_common_prefix(std::string_view a, std::string_view b) {
-    const std::size_t length = std::min(a.size(), b.size());
-    for (std::size_t i = 0;; i += 8) {
-        std::uint64_t x, y;
-        std::memcpy(&x, a.data() + i, 8);
-        std::memcpy(&y, b.data() + i, 8);
-        x = fold_bytes(x);
-        y = fold_bytes(y);
+        if constexpr (folded) {
+            x = fold_bytes(x);
+            y = fold_bytes(y);
+        }
         if (x != y) return std::min(i + first_difference(x, y), length);
         if (length - i <= 8) return length;
     }
@@ -257,7 +248,7 @@ public:
         } else if (shared_ > 0) {
             shared = common_prefix(word, last);
             if (shared < shared_) {
-                const std::size_t folded = shared + folded_common_prefix(word.substr(shared), last.substr(shared));
+                const std::size_t folded = shared + common_prefix<true>(word.substr(shared), last.substr(shared));
                 if (folded < shared_) {
                     shared_ = folded;
                     settled_from_ = words_.size();
