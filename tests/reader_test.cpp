@@ -85,6 +85,18 @@ bool compare_one(const std::string& text, Reader& reader, char kind) {
         EXPECT_EQ(actual, expected);
         break;
     }
+    case 'C': {  // " %c"
+        char expected = 0, actual = 0;
+        int r = std::sscanf(at, " %c%n", &expected, &used);
+        Status status = reader.read_char_after_space(actual);
+        if (r != 1) {
+            EXPECT_NE(status, Status::ok);
+            return false;
+        }
+        EXPECT_EQ(status, Status::ok);
+        EXPECT_EQ(actual, expected);
+        break;
+    }
     case 's': {
         std::string expected(text.size() + 1, '\0');
         std::string_view actual;
@@ -120,7 +132,7 @@ bool compare_one(const std::string& text, Reader& reader, char kind) {
 
 TEST(Reader, MatchesSscanfOnGeneratedInput) {
     std::mt19937 rng(20261208);
-    const char kinds[] = {'d', 'd', 'f', 'f', 's', 'c', ' '};
+    const char kinds[] = {'d', 'd', 'f', 'f', 's', 'c', 'C', ' '};
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kinds) - 1);
     for (int round = 0; round < 20000 && !testing::Test::HasFailure(); ++round) {
         std::string text = random_text(rng);
