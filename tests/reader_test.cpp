@@ -73,22 +73,11 @@ bool compare_one(const std::string& text, Reader& reader, char kind) {
         EXPECT_EQ(actual, expected);
         break;
     }
-    case 'c': {
+    case 'c':
+    case 'C': {  // "%c", and " %c"
         char expected = 0, actual = 0;
-        int r = std::sscanf(at, "%c%n", &expected, &used);
-        Status status = reader.read_char(actual);
-        if (r != 1) {
-            EXPECT_NE(status, Status::ok);
-            return false;
-        }
-        EXPECT_EQ(status, Status::ok);
-        EXPECT_EQ(actual, expected);
-        break;
-    }
-    case 'C': {  // " %c"
-        char expected = 0, actual = 0;
-        int r = std::sscanf(at, " %c%n", &expected, &used);
-        Status status = reader.read_char_after_space(actual);
+        int r = kind == 'c' ? std::sscanf(at, "%c%n", &expected, &used) : std::sscanf(at, " %c%n", &expected, &used);
+        Status status = kind == 'c' ? reader.read_char(actual) : reader.read_char_after_space(actual);
         if (r != 1) {
             EXPECT_NE(status, Status::ok);
             return false;
