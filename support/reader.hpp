@@ -109,19 +109,8 @@ public:
     }
     // " %c": whitespace skipped, then the next byte (not whitespace).
     Status read_char_after_space(char& value) {
-        // Inline, the usual case: the byte is in the buffer.
-        const char* const end = buf_ + end_;
-        std::size_t lines = lines_;
-        const char* const p = space_end(buf_ + pos_, end, lines);
-        if (p < end) {
-            lines_ = lines;
-            token_line_ = lines + 1;
-            pos_ = static_cast<std::size_t>(p + 1 - buf_);
-            value = *p;
-            return Status::ok;
-        }
-        pos_ = end_;
-        lines_ = lines;
+        if (read_chars_after_space(&value, 1) == 1) return Status::ok;
+        // The whitespace reached the end of the buffer, or the input ended.
         skip_space_across();
         return read_char(value);
     }
