@@ -6,10 +6,6 @@
 // bisection in the run it belongs to: the right run when it is not above the
 // last element, else the left one. Arrays that are not rotations of an
 // ascending one are answered by the same rules.
-#include <algorithm>
-#include <cstdlib>
-#include <new>
-
 #include "support.hpp"
 
 namespace {
@@ -28,36 +24,6 @@ otherwise "pos=I" with the index of KEY, or "NOT FOUND".
 )",
     .failure = R"(the input is malformed, LENGTH is negative, or a read or write fails
 )",
-};
-
-// The elements, in one block grown by realloc, which moves a large block by
-// remapping its pages instead of copying them: storing them touches no more
-// memory than they take (a vector would copy each element about twice, into
-// fresh pages each time).
-class Elements {
-public:
-    Elements() = default;
-    Elements(const Elements&) = delete;
-    Elements& operator=(const Elements&) = delete;
-    ~Elements() { std::free(data_); }
-
-    void push_back(int value) {
-        if (size_ == capacity_) {
-            const std::size_t capacity = std::max<std::size_t>(2 * capacity_, 16384);
-            void* grown = std::realloc(data_, capacity * sizeof(int));
-            if (grown == nullptr) throw std::bad_alloc();
-            data_ = static_cast<int*>(grown);
-            capacity_ = capacity;
-        }
-        data_[size_++] = value;
-    }
-    int back() const { return data_[size_ - 1]; }
-    const int* data() const { return data_; }
-
-private:
-    int* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
 };
 
 // Bisection over array[low..high], which must be ascending: the index of an
@@ -79,7 +45,8 @@ int main(int argc, char** argv) {
     if (length < 0) {
         program.fail("length: expected a count of 0 or more, found " + std::to_string(length));
     }
-    Elements storage;
+    // The elements grow with those actually read, never with the count.
+    support::Block<int> storage;
     int pivot = 0;
     bool descent_seen = false;
     for (int i = 0; i < length; ++i) {

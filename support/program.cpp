@@ -1,8 +1,10 @@
 #include "program.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "platform.hpp"
@@ -13,8 +15,42 @@ namespace support {
 #define MINITOOLS_VERSION "0"
 #endif
 
+namespace {
+
+// Who reports running out of memory: the name from the start, the program
+// once its output exists.
+const char* reporting_name = "minitools";
+Program* reporting_program = nullptr;
+
+}  // namespace
+
+ReportsOutOfMemory::ReportsOutOfMemory(const char* name) {
+    reporting_name = name;
+    std::set_new_handler(out_of_memory);
+}
+
+// Allocates nothing: the memory may be gone. What was printed is written
+// out first (once: should the held answers need memory themselves, running
+// out again comes back here and just reports).
+void out_of_memory() {
+    static bool flushing = false;
+    if (reporting_program != nullptr && !flushing) {
+        flushing = true;
+        reporting_program->answer_held();
+        reporting_program->out.flush();
+    }
+    constexpr std::string_view what = ": out of memory\n";
+    char line[128];
+    const std::size_t name_size = std::min(std::strlen(reporting_name), sizeof line - what.size());
+    std::memcpy(line, reporting_name, name_size);
+    std::memcpy(line + name_size, what.data(), what.size());
+    platform::write_all(platform::standard_error, line, name_size + what.size());
+    std::exit(exit_failure);
+}
+
 Program::Program(const char* name, int argc, char** argv, const Help& help)
-    : in(platform::standard_input), out(platform::standard_output), name_(name) {
+    : ReportsOutOfMemory(name), in(platform::standard_input), out(platform::standard_output), name_(name) {
+    reporting_program = this;
     platform::use_binary_mode();
     // Options count wherever they stand before "--", as getopt sees them;
     // the first one decides.
@@ -61,6 +97,8 @@ Program::Program(const char* name, int argc, char** argv, const Help& help)
         this);
     out.set_on_failure([](void* context) { static_cast<Program*>(context)->fail_write(); }, this);
 }
+
+Program::~Program() { reporting_program = nullptr; }
 
 void Program::hold_answers(void (*answer)(void*), void* context) {
     answer_ = answer;

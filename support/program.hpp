@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "block.hpp"
 #include "reader.hpp"
 #include "writer.hpp"
 
@@ -29,9 +30,16 @@ struct Help {
     bool reads_input = true;  // false: no FILE operand, standard input unused
 };
 
+// Makes running out of memory an error reported with the program's name,
+// from before the first allocation of a Program (its input and output
+// buffers) on: constructed before them, as the Program's base.
+struct ReportsOutOfMemory {
+    explicit ReportsOutOfMemory(const char* name);
+};
+
 // What one program needs at run time: its name, its input and output, and
 // the single way to fail.
-class Program {
+class Program : private ReportsOutOfMemory {
 public:
     // Reads the command line the way the usual Unix filters do: --help and
     // --version print and exit 0; any other option, or a second operand, is
@@ -39,6 +47,9 @@ public:
     // the one operand, FILE, is read instead of standard input ("-" means
     // standard input). A FILE that cannot be opened ends it with status 1.
     Program(const char* name, int argc, char** argv, const Help& help);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program();
 
     Reader in;
     Writer out;
@@ -97,6 +108,7 @@ public:
     void hold_answers(void (*answer)(void*), void* context);
 
 private:
+    friend void out_of_memory();
     [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what,
                                 long long index, long long count, const std::string& found);
     [[noreturn]] void fail_usage(std::string_view message);

@@ -105,6 +105,13 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
                                      0644);
     const std::string path = std::string(bin_dir) + "/" + std::string(program);
     std::vector<std::string> words = command(program);
+    if (options.address_space_kib > 0) {
+        // The shell sets the limit (setrlimit RLIMIT_AS) in the child, then
+        // becomes the program.
+        words.insert(words.begin(), {"/bin/sh", "-c",
+                                     "ulimit -v " + std::to_string(options.address_space_kib) + " && exec \"$@\"",
+                                     "sh"});
+    }
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));

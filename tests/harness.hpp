@@ -27,6 +27,7 @@ struct RunOptions {
     bool closed_stdin = false;    // standard input not open at all
     bool closed_stdout = false;   // standard output not open at all
     bool sigpipe_ignored = false; // started with SIGPIPE ignored, as some shells and services do
+    std::size_t address_space_kib = 0;  // if set, the child's address space is limited to this
 };
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});

@@ -165,6 +165,9 @@ TEST(Suite, DiagnosticsNameTheLine) {
         {"modecull", "-5 2 7", "1: length: expected a count of 0 or more, found -5\n"},
         {"modecull", far, "70002: element 3 of 3: expected an integer, found 'x'\n"},
         {"modecull", "2 1 1\n1\n", "3: element 2 of 2: expected an integer, found end of input\n"},
+        // Newlines before numbers read where plenty of input follows them.
+        {"modecull", "3 1 1\n\n4\n\n5\n\nx" + std::string(40, ' '),
+         "7: element 3 of 3: expected an integer, found 'x'\n"},
         {"centrelex", "\n\n 0 a", "3: word count: expected a count of 1 or more, found 0\n"},
         {"rotfive", "ab\ncd\n\n\n+", "5: shift: expected an integer, found '+'\n"},
         {"crosspoint", "1 2 3\n4 5\n-", "3: c2: expected a real number, found '-'\n"},
@@ -196,6 +199,48 @@ TEST(Suite, AFullDiskIsAnError) {
             EXPECT_EQ(r.err, std::string(program) + ": write error: No space left on device\n");
         }
     }
+}
+
+// An input the memory cannot hold ends a program that keeps its input with
+// one line and status 1, never an abort.
+TEST(Suite, RunningOutOfMemoryIsAnError) {
+    if (minitools::sanitized || minitools::emulated || minitools::programs_on_windows) {
+        GTEST_SKIP() << "the address space is the sanitizer's, the emulator's or wine's";
+    }
+    // A program starts in less than 4 MiB of address space; each input asks
+    // for more than 24 MiB. The inputs are written piece by piece, as the
+    // test runner's own size shows in what it measures of the programs it
+    // starts.
+    constexpr std::size_t limit_kib = 16 * 1024;
+    const struct {
+        std::string_view program;
+        std::string_view head, repeated;
+        std::size_t times;
+        std::string_view tail;
+    } rows[] = {
+        {"modecull", "3000000 1 7\n", "5 ", 3000000, ""},
+        {"pivotseek", "3000000\n", "5 ", 3000000, "5"},
+        {"centrelex", "3000000\n", "ab ", 3000000, ""},
+        // Words that share no first byte with the word before, so that none
+        // is stored in fewer bytes than it was read in.
+        {"slotlex", "1600000\n", "abcdefghijklmno bcdefghijklmnop ", 800000, "query"},
+    };
+    const std::string path = ::testing::TempDir() + "/too-large-input";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.program);
+        {
+            std::ofstream file(path, std::ios::binary);
+            file << row.head;
+            for (std::size_t i = 0; i < row.times; ++i) file << row.repeated;
+            file << row.tail;
+        }
+        auto r = run(row.program, "", {.stdin_path = path, .address_space_kib = limit_kib});
+        EXPECT_EQ(r.signal, 0);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, std::string(row.program) + ": out of memory\n");
+    }
+    std::filesystem::remove(path);
 }
 
 // Standard output closed: nothing to print is no error; something to print is.

@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -73,39 +71,6 @@ std::uint64_t key_at(std::string_view w, std::size_t from) {
     const std::uint64_t mask = ~(~std::uint64_t{0} >> (4 * kept) >> (4 * kept));
     return fold_bytes(bytes & mask);
 }
-
-// Values in a growing block kept by realloc, which moves a large block by
-// remapping its pages rather than copying them, so that growing touches no
-// more memory than the values take.
-template <class T>
-class Block {
-public:
-    Block() = default;
-    Block(const Block&) = delete;
-    Block& operator=(const Block&) = delete;
-    ~Block() { std::free(data_); }
-
-    // Room for count more values after the size.
-    T* room(std::size_t count) {
-        if (capacity_ - size_ < count) {
-            const std::size_t capacity = std::max({capacity_ * 2, size_ + count, 65536 / sizeof(T)});
-            void* grown = std::realloc(data_, capacity * sizeof(T));
-            if (grown == nullptr) throw std::bad_alloc();
-            data_ = static_cast<T*>(grown);
-            capacity_ = capacity;
-        }
-        return data_ + size_;
-    }
-    void grow_by(std::size_t count) { size_ += count; }
-    T* data() { return data_; }
-    const T* data() const { return data_; }
-    std::size_t size() const { return size_; }
-
-private:
-    T* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
-};
 
 // The index of the first byte that differs between x and y, loaded from
 // memory (x != y): the lowest in memory.
@@ -220,7 +185,7 @@ private:
         }
     }
 
-    Block<char> text_;
+    support::Block<char> text_;
     std::size_t size_ = 0;
     std::vector<std::size_t> block_starts_;
 };
@@ -262,11 +227,9 @@ public:
             last_size_ = word.size();
         }
         const std::uint32_t key = key_of(word);
-        *keys_.room(1) = key;
-        keys_.grow_by(1);
+        keys_.push_back(key);
         ++bucket_sizes_[key >> 16];
-        *goes_on_.room(1) = word.size() > shared_ + 4 ? 1 : 0;
-        goes_on_.grow_by(1);
+        goes_on_.push_back(word.size() > shared_ + 4 ? 1 : 0);
     }
 
     // The word that the exchange sort (for i, for j > i: swap slots i and j
@@ -429,8 +392,8 @@ private:
     std::size_t last_size_ = 0;
     std::size_t shared_ = 0;    // leading bytes that every word shares, folded
     std::size_t settled_from_ = 0;  // the words from here on have their key right
-    Block<std::uint32_t> keys_;     // by word
-    Block<std::uint8_t> goes_on_;   // by word: 1 when it goes on past its key, else 0
+    support::Block<std::uint32_t> keys_;     // by word
+    support::Block<std::uint8_t> goes_on_;   // by word: 1 when it goes on past its key, else 0
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 

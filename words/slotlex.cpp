@@ -9,9 +9,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 #include <string_view>
 
@@ -76,18 +74,14 @@ void copy_bytes(char* to, const char* from, std::size_t count) {
 // a word, as a NUL after each would.
 class FrontCodedWords {
 public:
-    FrontCodedWords() = default;
-    FrontCodedWords(const FrontCodedWords&) = delete;
-    FrontCodedWords& operator=(const FrontCodedWords&) = delete;
-    ~FrontCodedWords() { std::free(data_); }
-
     void add(std::string_view word) {
         const std::size_t shared = common_prefix(word, std::string_view(last_.data(), last_size_));
         const std::string_view rest = word.substr(shared);
         // Room for at most 1 + 10 + 10 bytes of sizes, the rest, and 16 bytes
         // after it, where the rest is copied in 16-byte pieces and from
         // where bytes are compared eight at a time.
-        char* p = room(21 + rest.size() + 16);
+        char* const start = bytes_.room(21 + rest.size() + 16);
+        char* p = start;
         if (shared < 15 && rest.size() < 16) {
             *p++ = static_cast<char>(shared << 4 | rest.size());
         } else {
@@ -98,7 +92,7 @@ public:
         copy_bytes(p, rest.data(), rest.size());
         p += rest.size();
         std::memset(p, 0, 8);  // what is compared past the last word
-        size_ = static_cast<std::size_t>(p - data_);
+        bytes_.grow_by(static_cast<std::size_t>(p - start));
         // The word kept for the next one: the bytes after those shared.
         if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
         copy_bytes(last_.data() + shared, rest.data(), rest.size());
@@ -108,8 +102,8 @@ public:
     // Calls visit(shared, rest) for every word, in input order.
     template <class Visit>
     void each(Visit visit) const {
-        const char* p = data_;
-        const char* const end = data_ + size_;
+        const char* p = bytes_.data();
+        const char* const end = p + bytes_.size();
         while (p < end) {
             const unsigned char head = static_cast<unsigned char>(*p++);
             std::size_t shared = head >> 4, rest = head & 15;
@@ -136,22 +130,8 @@ private:
             if (byte < 0x80) return n;
         }
     }
-    // Room for count more bytes, in a block kept by realloc (which moves a
-    // large block by remapping its pages rather than copying them).
-    char* room(std::size_t count) {
-        if (capacity_ - size_ < count) {
-            const std::size_t capacity = std::max({capacity_ * 2, size_ + count, std::size_t{1} << 16});
-            void* grown = std::realloc(data_, capacity);
-            if (grown == nullptr) throw std::bad_alloc();
-            data_ = static_cast<char*>(grown);
-            capacity_ = capacity;
-        }
-        return data_ + size_;
-    }
 
-    char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t capacity_ = 0;
+    support::Block<char> bytes_;
     std::string last_;  // the word added last, in its first last_size_ bytes
     std::size_t last_size_ = 0;
 };

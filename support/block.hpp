@@ -1,0 +1,68 @@
+// Memory: one growable block for the programs that keep their input, and the
+// one way a program ends when memory runs out.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <limits>
+#include <type_traits>
+
+namespace support {
+
+// Ends the program with "NAME: out of memory" on standard error and status
+// 1, after writing out what it had printed. Every allocation that fails ends
+// here: a Block's, and operator new's (a Program installs it as the new
+// handler), so nothing needs C++ exceptions and nothing aborts.
+[[noreturn]] void out_of_memory();
+
+// Values in one block that grows by realloc, which moves a large block by
+// remapping its pages rather than copying them: growing touches no more
+// memory than the values take (a std::vector copies each value about twice,
+// into fresh pages each time).
+template <class T>
+class Block {
+    static_assert(std::is_trivially_copyable_v<T>, "a Block moves its values as bytes");
+
+public:
+    Block() = default;
+    Block(const Block&) = delete;
+    Block& operator=(const Block&) = delete;
+    ~Block() { std::free(data_); }
+
+    // Room for count more values after the size.
+    T* room(std::size_t count) {
+        if (capacity_ - size_ < count) grow(count);
+        return data_ + size_;
+    }
+    // The count values written at room() now belong to the block.
+    void grow_by(std::size_t count) { size_ += count; }
+    void push_back(T value) {
+        *room(1) = value;
+        ++size_;
+    }
+
+    T* data() { return data_; }
+    const T* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    T back() const { return data_[size_ - 1]; }
+
+private:
+    // At least doubles the capacity, to 64 KiB at the least.
+    void grow(std::size_t count) {
+        constexpr std::size_t most = std::numeric_limits<std::size_t>::max() / sizeof(T);
+        if (count > most - size_) out_of_memory();
+        const std::size_t doubled = capacity_ <= most / 2 ? 2 * capacity_ : most;
+        const std::size_t capacity = std::max({doubled, size_ + count, std::size_t{65536} / sizeof(T)});
+        void* const grown = std::realloc(data_, capacity * sizeof(T));
+        if (grown == nullptr) out_of_memory();
+        data_ = static_cast<T*>(grown);
+        capacity_ = capacity;
+    }
+
+    T* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+}  // namespace support
