@@ -58,6 +58,8 @@ TEST(Piecefunc, RangesAndBoundaries) {
         {"empty input", "", "", 1, "x: expected a real number, found end of input"},
         {"malformed", "pi", "", 1, "x: expected a real number, found 'pi'"},
         {"sign alone", "- 1", "", 1, "x: expected a real number, found '-'\n"},
+        {"infinity misspelt with a later letter", "infinitz", "", 1, "found 'infinitz'\n"},
+        {"infinity misspelt in the middle", "infinjty", "", 1, "found 'infinjty'\n"},
         {"a long malformed token is cut at 24 bytes", std::string(30, '('), "", 1,
          "found '((((((((((((((((((((((((...'\n"},
     });

@@ -3,6 +3,7 @@
 // a failure wherever sscanf fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,8 @@ const char* const pieces[] = {
     "-2147483649", "99999999999999999999", "000000000000000000000012", "-", "+", "1e",
     "1e+", "1E5", "1e-3", ".5", "5.", ".", "1.5.3", "0x", "0x1p3", "0X.8P-1", "0x1e+3", "0xg",
     "nan", "NaN", "-nan", "nan(1)", "inf", "-Inf", "infinity", "INFINITx", "infin", "in",
+    // inf, infinity and nan with one letter changed to a later one
+    "infinitz", "infinjty", "ioo", "nbn", "naz",
     "abc", "x", "e5", "p", "_", "\xc3\xa9", "\x7f", "3.4028236e38", "1e-46", "-0", "-0.0",
     " ", "  ", "\t", "\n", "\r\n", "\v", "\f",
 };
@@ -119,6 +122,14 @@ bool compare_one(const std::string& text, Reader& reader, char kind) {
     return !testing::Test::HasFailure();
 }
 
+// The line a conversion of this kind that starts at `at` names: that of its
+// token's first byte, or of the end of the input.
+std::size_t expected_token_line(const std::string& text, std::size_t at, char kind) {
+    std::size_t start = at;
+    while (kind != 'c' && start < text.size() && support::is_space(static_cast<unsigned char>(text[start]))) ++start;
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(start), '\n'));
+}
+
 TEST(Reader, MatchesSscanfOnGeneratedInput) {
     std::mt19937 rng(20261208);
     const char kinds[] = {'d', 'd', 'f', 'f', 's', 'c', 'C', ' '};
@@ -131,7 +142,16 @@ TEST(Reader, MatchesSscanfOnGeneratedInput) {
         if (round % 2 == 1) text += "                x";
         Reader reader{std::string_view(text)};
         for (int step = 0; step < 6; ++step) {
-            if (!compare_one(text, reader, kinds[pick(rng)])) break;
+            // Every conversion, successful or not, also names the line its
+            // token is on, whichever path read it.
+            const std::size_t at = reader.consumed();
+            const char kind = kinds[pick(rng)];
+            const bool went_on = compare_one(text, reader, kind);
+            if (kind != ' ') {
+                EXPECT_EQ(reader.token_line(), expected_token_line(text, at, kind))
+                    << "%" << kind << " on '" << text << "' at " << at;
+            }
+            if (!went_on) break;
         }
     }
 }

@@ -67,12 +67,13 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
         // Lists of more than 32 words too (the program finds words by blocks
         // of 32).
         int count = std::uniform_int_distribution<int>(1, round % 4 == 0 ? 150 : 24)(rng);
-        // Shared prefixes of lengths around the program's 8-byte chunks, in
-        // either case, so that words first differ at any byte; in every third
+        // Shared prefixes of lengths around the program's 8-byte chunks and its
+        // one-byte and two-byte lengths (below 16, from 128),
+        // in either case, so that words first differ at any byte; in every third
         // round one word late in the list goes without, so that the bytes all
         // words share become fewer after many were read.
-        const std::size_t prefix_lengths[] = {0, 0, 7, 8, 9, 15, 16, 17, 24, 30};
-        const std::size_t prefix = prefix_lengths[round % 10];
+        const std::size_t prefix_lengths[] = {0, 0, 7, 8, 9, 15, 16, 17, 24, 30, 127, 128, 129, 300};
+        const std::size_t prefix = prefix_lengths[round % 14];
         const int without = round % 3 == 0 ? std::uniform_int_distribution<int>(count / 2, count - 1)(rng) : -1;
         std::vector<std::string> words;
         std::string input = std::to_string(count);
@@ -123,28 +124,41 @@ TEST(Slotlex, AgreesWithTheSortAndScan) {
     std::mt19937 rng(3);
     // Words that share prefixes of every length with each other and with the
     // query (the program stores each word as what it does not share with the
-    // one before), some cut short by a NUL byte.
-    auto word = [&rng](std::size_t prefix) {
+    // one before, its lengths in one byte below 16 and in base 128 above),
+    // some cut short by a NUL byte. Their last bytes include control bytes
+    // and bytes above 127, often beside a word one byte shorter.
+    static const char tails[] = "a\x01\x02\x1f\x7f\x80\xff";
+    auto tail = [&rng](std::string& w) {
+        for (int i = std::uniform_int_distribution<int>(w.empty() ? 1 : 0, 3)(rng); i > 0; --i) {
+            w += tails[rng() % (sizeof tails - 1)];
+        }
+    };
+    auto word = [&](std::size_t prefix, bool same_prefix) {
         std::string w;
-        for (std::size_t b = 0; b < prefix; ++b) w += "ab"[rng() % 2];
-        w += random_word(rng);
+        for (std::size_t b = 0; b < prefix; ++b) w += same_prefix ? 'a' : "ab"[rng() % 2];
+        if (rng() % 2 == 0) {
+            tail(w);
+        } else {
+            w += random_word(rng);
+        }
         if (rng() % 8 == 0) {
             w.push_back('\0');
             w += random_word(rng);
         }
         return w;
     };
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 480; ++round) {
         int count = std::uniform_int_distribution<int>(0, 12)(rng);
-        const std::size_t prefix_lengths[] = {0, 0, 1, 2, 7, 8, 9, 17};
-        const std::size_t prefix = prefix_lengths[round % 8];
+        const std::size_t prefix_lengths[] = {0, 0, 1, 2, 7, 8, 9, 17, 127, 128, 129, 400};
+        const std::size_t prefix = prefix_lengths[round % 12];
+        const bool same_prefix = round % 24 >= 12;
         std::vector<std::string> words;
         std::string input = std::to_string(count);
         for (int i = 0; i < count; ++i) {
-            words.push_back(word(prefix));
+            words.push_back(word(prefix, same_prefix));
             input += ' ' + words.back();
         }
-        std::string query = word(prefix);
+        std::string query = word(prefix, same_prefix);
         input += "\n" + query;
         SCOPED_TRACE(input);
         auto r = run("slotlex", input);
