@@ -38,9 +38,7 @@ A zero D is divided by as it is: inf, -inf or -nan.
 // The result of a op b, whose machine result is result, by the rules above.
 float nan_rule(float a, float b, float result) {
     // A NaN operand comes back quiet (its quiet bit set), payload and sign kept.
-    auto quiet = [](float nan) {
-        return std::bit_cast<float>(std::bit_cast<std::uint32_t>(nan) | 0x00400000u);
-    };
+    auto quiet = [](float nan) { return std::bit_cast<float>(std::bit_cast<std::uint32_t>(nan) | 0x00400000u); };
     if (std::isnan(a)) return quiet(a);
     if (std::isnan(b)) return quiet(b);
     if (std::isnan(result)) return std::bit_cast<float>(0xffc00000u);  // x86-64's default NaN

@@ -28,8 +28,7 @@ Output, with three decimals and no newline: the square root of
 };
 
 std::uint64_t magnitude(std::int64_t difference) {
-    return difference < 0 ? 0 - static_cast<std::uint64_t>(difference)
-                          : static_cast<std::uint64_t>(difference);
+    return difference < 0 ? 0 - static_cast<std::uint64_t>(difference) : static_cast<std::uint64_t>(difference);
 }
 
 // carry * 2^64 + low, rounded to the nearest double: the top 33 bits and the

@@ -34,9 +34,7 @@ decoded word, with no newline.
 };
 
 // 32-bit wrap-around subtraction, without signed overflow.
-int sub(int a, int b) {
-    return static_cast<int>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
-}
+int sub(int a, int b) { return static_cast<int>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b)); }
 
 // The low 8 bits of value, as the byte stored back into the word.
 char low_byte(int value) { return static_cast<char>(static_cast<unsigned char>(value & 0xff)); }

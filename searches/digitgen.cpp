@@ -47,8 +47,7 @@ int num_digits(int a) {
 }
 
 void print_soln(support::Writer& out, int n, int x, int k) {
-    static constexpr int powers_of_ten[] = {1,      10,      100,      1000,      10000,
-                                            100000, 1000000, 10000000, 100000000, 1000000000};
+    static constexpr int powers_of_ten[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
     out.put_int(n);
     out.put(" = ");
     out.put_int(x);

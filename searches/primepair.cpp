@@ -42,10 +42,9 @@ largest prime not above N / 2.
 
 // The odd primes below 200, as constants so that each remainder is a
 // multiplication.
-using odd_small_primes =
-    std::integer_sequence<std::uint32_t, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, 53,
-                          59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107, 109, 113, 127, 131,
-                          137, 139, 149, 151, 157, 163, 167, 173, 179, 181, 191, 193, 197, 199>;
+using odd_small_primes = std::integer_sequence<std::uint32_t, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, 53,
+                                               59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107, 109, 113, 127, 131,
+                                               137, 139, 149, 151, 157, 163, 167, 173, 179, 181, 191, 193, 197, 199>;
 // The least prime above them: below it, the small primes are all the primes.
 constexpr std::uint32_t first_large_prime = 211;
 
@@ -235,8 +234,7 @@ public:
 private:
     // 2 for 2, otherwise the largest odd prime below 200 at or below top.
     template <std::uint32_t... q>
-    static std::uint32_t largest_small_prime(std::uint32_t top,
-                                             std::integer_sequence<std::uint32_t, q...>) {
+    static std::uint32_t largest_small_prime(std::uint32_t top, std::integer_sequence<std::uint32_t, q...>) {
         std::uint32_t largest = 2;
         ((largest = q <= top ? q : largest), ...);
         return largest;
@@ -304,6 +302,7 @@ namespace {
 // Made by tools/base2-pseudoprimes.cpp, which tests every odd number below
 // 2^30 against a sieve; its counts below 10^6, 10^7, 10^8 and 10^9 (46, 162,
 // 488, 1282) are the published ones.
+// clang-format off
 const std::array<std::uint32_t, 1311> base2_pseudoprimes = {
           2047,       3277,       4033,       4681,       8321,      15841,      29341,      42799,
          49141,      52633,      65281,      74665,      80581,      85489,      88357,      90751,
@@ -470,5 +469,6 @@ const std::array<std::uint32_t, 1311> base2_pseudoprimes = {
     1022336611, 1027744453, 1028494429, 1034958601, 1039224121, 1040234231, 1054999441, 1056121453,
     1057426651, 1065602281, 1069388497, 1070941987, 1072898711, 1073288581, 1073484823,
 };
+// clang-format on
 
 }  // namespace

@@ -54,8 +54,8 @@ int write_all(int fd, const char* data, std::size_t size) {
             // The C runtime calls a pipe whose reader has gone "invalid
             // argument"; it is a broken pipe, as POSIX says.
             const DWORD cause = GetLastError();
-            const bool broken = cause == ERROR_BROKEN_PIPE || cause == ERROR_NO_DATA ||
-                                cause == ERROR_PIPE_NOT_CONNECTED;
+            const bool broken =
+                cause == ERROR_BROKEN_PIPE || cause == ERROR_NO_DATA || cause == ERROR_PIPE_NOT_CONNECTED;
             return broken ? EPIPE : errno;
         }
         data += n;

@@ -67,7 +67,8 @@ Program::Program(const char* name, int argc, char** argv, const Help& help)
             std::exit(finish());
         } else if (arg == "--version") {
             out.put(name);
-            out.put(" (minitools) " MINITOOLS_VERSION "\n"
+            out.put(" (minitools) " MINITOOLS_VERSION
+                    "\n"
                     "Copyright (C) 2026 the minitools authors.\n"
                     "License MIT: <https://opensource.org/licenses/MIT>.\n"
                     "There is NO WARRANTY, to the extent permitted by law.\n");
@@ -120,15 +121,17 @@ void Program::print_help(const Help& help) {
     out.put(help.summary);
     out.put("\n\n");
     out.put(help.description);
-    out.put("\nOptions:\n"
-            "      --help     display this help and exit\n"
-            "      --version  output version information and exit\n\n");
+    out.put(
+        "\nOptions:\n"
+        "      --help     display this help and exit\n"
+        "      --version  output version information and exit\n\n");
     if (help.reads_input) out.put("With no FILE, or when FILE is -, read standard input.\n\n");
     out.put("Example:\n");
     out.put(help.example);
-    out.put("\nExit status:\n"
-            "  0  success\n"
-            "  1  ");
+    out.put(
+        "\nExit status:\n"
+        "  0  success\n"
+        "  1  ");
     out.put(help.failure);
     out.put("  2  a wrong command line: an unknown option or an extra operand\n");
 }
@@ -167,8 +170,8 @@ void Program::fail(std::string_view message) {
     fail_plain(located, exit_failure);
 }
 
-void Program::fail_read(Status status, std::string_view expected, std::string_view what,
-                        long long index, long long count, const std::string& consumed) {
+void Program::fail_read(Status status, std::string_view expected, std::string_view what, long long index,
+                        long long count, const std::string& consumed) {
     std::string message(what);
     if (index > 0) {
         message += ' ' + std::to_string(index);

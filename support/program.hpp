@@ -81,13 +81,11 @@ public:
         if (status != Status::ok) fail_read(status, "a character", what, index, count, {});
         return value;
     }
-    void read_word(std::string_view& word, std::string_view what, long long index = 0,
-                   long long count = 0) {
+    void read_word(std::string_view& word, std::string_view what, long long index = 0, long long count = 0) {
         const Status status = in.read_word(word);
         if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
     }
-    void read_c_string(std::string_view& word, std::string_view what, long long index = 0,
-                       long long count = 0) {
+    void read_c_string(std::string_view& word, std::string_view what, long long index = 0, long long count = 0) {
         const Status status = in.read_c_string(word);
         if (status != Status::ok) fail_read(status, "a word", what, index, count, {});
     }
@@ -109,8 +107,8 @@ public:
 
 private:
     friend void out_of_memory();
-    [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what,
-                                long long index, long long count, const std::string& found);
+    [[noreturn]] void fail_read(Status status, std::string_view expected, std::string_view what, long long index,
+                                long long count, const std::string& found);
     [[noreturn]] void fail_usage(std::string_view message);
     [[noreturn]] void fail_read_error();
     [[noreturn]] void fail_write();

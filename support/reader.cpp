@@ -14,9 +14,7 @@ constexpr std::size_t read_chunk = 1 << 16;
 
 bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
-bool is_hex_digit(int c) {
-    return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool is_hex_digit(int c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 int lower(int c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
 
 }  // namespace

@@ -22,9 +22,7 @@ enum class Status {
 };
 
 // Whitespace in the C locale, as isspace() sees it.
-inline bool is_space(int c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
+inline bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Reads bytes from a file descriptor or from a fixed piece of memory and
 // converts them exactly as the C library's scanf does in the C locale:
@@ -269,7 +267,7 @@ private:
     const char* buf_ = nullptr;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    std::size_t base_ = 0;  // bytes dropped from the buffer before buf_[0]
+    std::size_t base_ = 0;        // bytes dropped from the buffer before buf_[0]
     std::size_t lines_ = 0;       // newlines consumed
     std::size_t token_line_ = 1;  // the line of the latest token's first byte
     int error_ = 0;

@@ -18,43 +18,43 @@ using minitools::expect_cases;
 using minitools::run;
 
 TEST(Modecull, ExamplesAndEdgeCases) {
-    expect_cases("modecull", {
-        {"worked example, ties go to the smaller value", "5 2 7\n1 2 2 3 3\n",
-         "1 3 3 6 1 \n3 3 6 1 1 \n"},
-        {"only zeros: zero goes and everything refills", "3 2 7 0 0 0", "3 2 4 \n3 4 1 \n"},
-        {"zeros are never chosen while a non-zero remains", "4 1 7 0 0 0 5", "0 0 0 0 \n"},
-        {"negative value wins a tie", "4 1 7 -3 -3 2 2", "2 2 5 4 \n"},
-        {"remainders take the sign of the product", "4 1 7 3 -1 4 4", "3 -1 -2 4 \n"},
-        {"negative modulus", "2 1 -7 3 3", "3 2 \n"},
-        {"products wrap around 32 bits", "4 1 1000 60000 70000 1 1",
-         "60000 70000 -960 848 \n"},
-        {"refilled slots feed later slots", "6 3 1000 9 9 9 9 9 9",
-         "10 100 0 0 0 0 \n100 0 0 0 0 0 \n0 0 0 0 0 0 \n"},
-        {"one element", "1 2 7 5", "3 \n3 \n"},
-        {"empty array prints empty lines", "0 3 7", "\n\n\n"},
-        {"no passes print nothing", "3 0 7 1 2 3", ""},
-        {"negative passes print nothing", "3 -4 7 1 2 3", ""},
-        {"least int times ten modulo -1 is 0", "3 1 -1 1073741824 7 7", "1073741824 0 0 \n"},
-        {"zero modulus is harmless when nothing refills", "0 2 0", "\n\n"},
-        {"zero modulus without passes", "2 0 0 1 2", ""},
-        {"zero modulus with negative passes", "2 -1 0 1 2", ""},
-    });
+    expect_cases("modecull",
+                 {
+                     {"worked example, ties go to the smaller value", "5 2 7\n1 2 2 3 3\n", "1 3 3 6 1 \n3 3 6 1 1 \n"},
+                     {"only zeros: zero goes and everything refills", "3 2 7 0 0 0", "3 2 4 \n3 4 1 \n"},
+                     {"zeros are never chosen while a non-zero remains", "4 1 7 0 0 0 5", "0 0 0 0 \n"},
+                     {"negative value wins a tie", "4 1 7 -3 -3 2 2", "2 2 5 4 \n"},
+                     {"remainders take the sign of the product", "4 1 7 3 -1 4 4", "3 -1 -2 4 \n"},
+                     {"negative modulus", "2 1 -7 3 3", "3 2 \n"},
+                     {"products wrap around 32 bits", "4 1 1000 60000 70000 1 1", "60000 70000 -960 848 \n"},
+                     {"refilled slots feed later slots", "6 3 1000 9 9 9 9 9 9",
+                      "10 100 0 0 0 0 \n100 0 0 0 0 0 \n0 0 0 0 0 0 \n"},
+                     {"one element", "1 2 7 5", "3 \n3 \n"},
+                     {"empty array prints empty lines", "0 3 7", "\n\n\n"},
+                     {"no passes print nothing", "3 0 7 1 2 3", ""},
+                     {"negative passes print nothing", "3 -4 7 1 2 3", ""},
+                     {"least int times ten modulo -1 is 0", "3 1 -1 1073741824 7 7", "1073741824 0 0 \n"},
+                     {"zero modulus is harmless when nothing refills", "0 2 0", "\n\n"},
+                     {"zero modulus without passes", "2 0 0 1 2", ""},
+                     {"zero modulus with negative passes", "2 -1 0 1 2", ""},
+                 });
 }
 
 TEST(Modecull, BadInput) {
-    expect_cases("modecull", {
-        {"empty input", "", "", 1, "length: expected an integer, found end of input"},
-        {"missing element", "5 1 7 1 2 3", "", 1,
-         "element 4 of 5: expected an integer, found end of input"},
-        {"malformed element", "3 1 7 1 x 3", "", 1, "element 2 of 3: expected an integer, found 'x'"},
-        {"element out of range", "2 1 7 1 2147483648", "", 1, "too large"},
-        {"negative length", "-1 1 7", "", 1, "length"},
-        {"zero modulus with a refill", "2 1 0 1 2", "", 1, "modulus"},
-        {"zero modulus with one element", "1 1 0 5", "", 1,
-         "line 1: modulus: expected a non-zero divisor, found 0\n"},
-        {"huge count with little data", "2000000000 1 7 1 2 3", "", 1,
-         "element 4 of 2000000000: expected an integer, found end of input"},
-    });
+    expect_cases(
+        "modecull",
+        {
+            {"empty input", "", "", 1, "length: expected an integer, found end of input"},
+            {"missing element", "5 1 7 1 2 3", "", 1, "element 4 of 5: expected an integer, found end of input"},
+            {"malformed element", "3 1 7 1 x 3", "", 1, "element 2 of 3: expected an integer, found 'x'"},
+            {"element out of range", "2 1 7 1 2147483648", "", 1, "too large"},
+            {"negative length", "-1 1 7", "", 1, "length"},
+            {"zero modulus with a refill", "2 1 0 1 2", "", 1, "modulus"},
+            {"zero modulus with one element", "1 1 0 5", "", 1,
+             "line 1: modulus: expected a non-zero divisor, found 0\n"},
+            {"huge count with little data", "2000000000 1 7 1 2 3", "", 1,
+             "element 4 of 2000000000: expected an integer, found end of input"},
+        });
 }
 
 // Found by fuzzing as a "hang": a pass count of tens of millions asks for
@@ -88,8 +88,7 @@ TEST(Modecull, AgreesWithTheLiteralProcedure) {
         int modulus = modulus_choices[std::uniform_int_distribution<int>(0, 8)(rng)];
         int kind = round % 3;
         std::vector<int> values;
-        std::string input = std::to_string(length) + " " + std::to_string(passes) + " " +
-                            std::to_string(modulus);
+        std::string input = std::to_string(length) + " " + std::to_string(passes) + " " + std::to_string(modulus);
         for (int i = 0; i < length; ++i) {
             int v = kind == 0   ? std::uniform_int_distribution<int>(-2, 2)(rng)
                     : kind == 1 ? std::uniform_int_distribution<int>(-4, 4)(rng) * 46341
@@ -112,8 +111,7 @@ TEST(Modecull, AgreesWithTheLiteralProcedure) {
         const int passes = std::uniform_int_distribution<int>(40, 90)(rng);
         const int modulus = round % 2 == 0 ? -1000003 : 999983;
         std::vector<int> values;
-        std::string input = std::to_string(length) + " " + std::to_string(passes) + " " +
-                            std::to_string(modulus);
+        std::string input = std::to_string(length) + " " + std::to_string(passes) + " " + std::to_string(modulus);
         for (int i = 0; i < length; ++i) {
             int v = std::uniform_int_distribution<int>(-60, 59)(rng);
             values.push_back(v >= 0 ? v + 1 : v);
@@ -133,41 +131,40 @@ TEST(Pivotseek, ExamplesAndEdgeCases) {
         const char* key;
         const char* out;
     } rows[] = {
-        {"2", "pos=13"}, {"3", "pos=14"},   {"5", "NOT FOUND"}, {"10", "pos=0"},
-        {"11", "pos=1"}, {"15", "pos=5"},   {"1", "mid=12"},    {"0", "NOT FOUND"},
-        {"22", "NOT FOUND"}, {"21", "pos=11"},
+        {"2", "pos=13"}, {"3", "pos=14"}, {"5", "NOT FOUND"}, {"10", "pos=0"},     {"11", "pos=1"},
+        {"15", "pos=5"}, {"1", "mid=12"}, {"0", "NOT FOUND"}, {"22", "NOT FOUND"}, {"21", "pos=11"},
     };
     for (const Row& row : rows) {
         std::string input = rotated + row.key;
         minitools::expect_case("pivotseek", {row.key, input, row.out});
     }
     expect_cases("pivotseek", {
-        {"empty array reads the key", "0 5", "NOT FOUND"},
-        {"one element equal to the key", "1 7 7", "mid=0"},
-        {"one element, other key", "1 7 8", "NOT FOUND"},
-        {"ascending input is one run", "5 1 3 5 7 9 7", "pos=3"},
-        {"ascending input, smallest key", "5 1 3 5 7 9 1", "mid=0"},
-        {"ascending input, absent key", "5 1 3 5 7 9 4", "NOT FOUND"},
-        {"short rotation, right run", "5 4 5 1 2 3 2", "pos=3"},
-        {"short rotation, left run", "5 4 5 1 2 3 5", "pos=1"},
-        {"only the first descent counts", "6 5 6 1 9 2 3 9", "NOT FOUND"},
-        {"extreme values", "3 2147483647 -2147483648 0 2147483647", "pos=0"},
-        // Arrays that are not rotations of a strictly ascending one.
-        {"equal neighbours", "6  1 2 2 2 2 3  2", "pos=2"},
-        {"equal first two, key at the front", "4  3 3 1 2  3", "pos=0"},
-        {"a peak, key at the drop", "3  1 5 2  2", "mid=2"},
-        {"two descents, key in neither run", "5  3 4 1 0 2  0", "NOT FOUND"},
-        {"empty array, key 0", "0  0", "NOT FOUND"},
-    });
+                                  {"empty array reads the key", "0 5", "NOT FOUND"},
+                                  {"one element equal to the key", "1 7 7", "mid=0"},
+                                  {"one element, other key", "1 7 8", "NOT FOUND"},
+                                  {"ascending input is one run", "5 1 3 5 7 9 7", "pos=3"},
+                                  {"ascending input, smallest key", "5 1 3 5 7 9 1", "mid=0"},
+                                  {"ascending input, absent key", "5 1 3 5 7 9 4", "NOT FOUND"},
+                                  {"short rotation, right run", "5 4 5 1 2 3 2", "pos=3"},
+                                  {"short rotation, left run", "5 4 5 1 2 3 5", "pos=1"},
+                                  {"only the first descent counts", "6 5 6 1 9 2 3 9", "NOT FOUND"},
+                                  {"extreme values", "3 2147483647 -2147483648 0 2147483647", "pos=0"},
+                                  // Arrays that are not rotations of a strictly ascending one.
+                                  {"equal neighbours", "6  1 2 2 2 2 3  2", "pos=2"},
+                                  {"equal first two, key at the front", "4  3 3 1 2  3", "pos=0"},
+                                  {"a peak, key at the drop", "3  1 5 2  2", "mid=2"},
+                                  {"two descents, key in neither run", "5  3 4 1 0 2  0", "NOT FOUND"},
+                                  {"empty array, key 0", "0  0", "NOT FOUND"},
+                              });
 }
 
 TEST(Pivotseek, BadInput) {
     expect_cases("pivotseek", {
-        {"missing key", "3 1 2 3", "", 1, "key: expected an integer, found end of input"},
-        {"negative length", "-2 1 2 3", "", 1, "length"},
-        {"missing element", "4 1 2", "", 1, "element 3 of 4"},
-        {"key out of range", "1 1 -99999999999", "", 1, "too small"},
-    });
+                                  {"missing key", "3 1 2 3", "", 1, "key: expected an integer, found end of input"},
+                                  {"negative length", "-2 1 2 3", "", 1, "length"},
+                                  {"missing element", "4 1 2", "", 1, "element 3 of 4"},
+                                  {"key out of range", "1 1 -99999999999", "", 1, "too small"},
+                              });
 }
 
 // Distinct ascending values rotated at every point: every present key is
@@ -192,11 +189,9 @@ TEST(Pivotseek, FindsEveryKeyOfRotatedArrays) {
             const int value = values[static_cast<std::size_t>(i)];
             std::string expected = i == pivot ? "mid=" + std::to_string(i) : "pos=" + std::to_string(i);
             auto r = run("pivotseek", head + " " + std::to_string(value));
-            ASSERT_EQ(r.out, expected)
-                << head << " key " << value << ": status " << r.status << ", " << r.err;
+            ASSERT_EQ(r.out, expected) << head << " key " << value << ": status " << r.status << ", " << r.err;
             r = run("pivotseek", head + " " + std::to_string(value + 1));
-            ASSERT_EQ(r.out, "NOT FOUND")
-                << head << " key " << value + 1 << ": status " << r.status << ", " << r.err;
+            ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << value + 1 << ": status " << r.status << ", " << r.err;
         }
     }
 }

@@ -1,13 +1,13 @@
 #include "harness.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -16,8 +16,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <thread>
 #include <sstream>
+#include <thread>
 
 #include "programs.hpp"
 
@@ -64,10 +64,8 @@ namespace {
 Result run_once(std::string_view program, std::string_view input, const RunOptions& options) {
     // Each run gets its own files, so tests may run in parallel processes.
     static std::atomic<int> serial = 0;
-    const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" +
-                             std::to_string(serial++);
-    const std::string in_path = stem + ".in", out_path = stem + ".out",
-                      err_path = stem + ".err";
+    const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+    const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err";
     {
         std::ofstream file(in_path, std::ios::binary);
         file.write(input.data(), static_cast<std::streamsize>(input.size()));
@@ -98,19 +96,17 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     } else if (options.closed_stdout) {
         posix_spawn_file_actions_addclose(&actions, 1);
     } else {
-        posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
-    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const std::string path = std::string(bin_dir) + "/" + std::string(program);
     std::vector<std::string> words = command(program);
     if (options.address_space_kib > 0) {
         // The shell sets the limit (setrlimit RLIMIT_AS) in the child, then
         // becomes the program.
-        words.insert(words.begin(), {"/bin/sh", "-c",
-                                     "ulimit -v " + std::to_string(options.address_space_kib) + " && exec \"$@\"",
-                                     "sh"});
+        words.insert(
+            words.begin(),
+            {"/bin/sh", "-c", "ulimit -v " + std::to_string(options.address_space_kib) + " && exec \"$@\"", "sh"});
     }
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
@@ -200,8 +196,7 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     }
 }
 
-std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps,
-                            double seconds) {
+std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds) {
     std::vector<std::string> words = command(program);
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());

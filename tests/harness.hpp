@@ -10,8 +10,8 @@ namespace minitools {
 struct Result {
     std::string out;
     std::string err;
-    int status = -1;  // exit status, or -1 when killed by a signal
-    int signal = 0;   // the signal that ended it, if any
+    int status = -1;         // exit status, or -1 when killed by a signal
+    int signal = 0;          // the signal that ended it, if any
     bool timed_out = false;  // killed after RunOptions::timeout_seconds
     long max_rss_kib = 0;    // peak resident memory
     double seconds = 0;      // wall-clock time
@@ -20,13 +20,13 @@ struct Result {
 struct RunOptions {
     std::vector<std::string> args = {};
     std::string stdout_path = {};  // empty: captured into Result::out
-    bool closed_pipe = false; // standard output is a pipe nobody reads
+    bool closed_pipe = false;      // standard output is a pipe nobody reads
     std::size_t output_limit = 0;  // if set, a pipe closed after this many bytes
     double timeout_seconds = 60;
-    std::string stdin_path = {};  // empty: the input given to run()
-    bool closed_stdin = false;    // standard input not open at all
-    bool closed_stdout = false;   // standard output not open at all
-    bool sigpipe_ignored = false; // started with SIGPIPE ignored, as some shells and services do
+    std::string stdin_path = {};        // empty: the input given to run()
+    bool closed_stdin = false;          // standard input not open at all
+    bool closed_stdout = false;         // standard output not open at all
+    bool sigpipe_ignored = false;       // started with SIGPIPE ignored, as some shells and services do
     std::size_t address_space_kib = 0;  // if set, the child's address space is limited to this
 };
 
@@ -41,8 +41,7 @@ struct TerminalStep {
     std::string input;
     std::string expect;  // what the program prints after this input
 };
-std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps,
-                            double seconds = 10);
+std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds = 10);
 
 // A recorded example of a program: examples/PROGRAM.in or .out ("" if none).
 std::string example(std::string_view program, std::string_view extension);

@@ -21,14 +21,67 @@ using support::Status;
 // Pieces that random inputs are built from: numbers of every shape, words,
 // the characters a real number can be made of, and whitespace of every kind.
 const char* const pieces[] = {
-    "0", "7", "42", "-5", "+9", "007", "2147483647", "2147483648", "-2147483648",
-    "-2147483649", "99999999999999999999", "000000000000000000000012", "-", "+", "1e",
-    "1e+", "1E5", "1e-3", ".5", "5.", ".", "1.5.3", "0x", "0x1p3", "0X.8P-1", "0x1e+3", "0xg",
-    "nan", "NaN", "-nan", "nan(1)", "inf", "-Inf", "infinity", "INFINITx", "infin", "in",
+    "0",
+    "7",
+    "42",
+    "-5",
+    "+9",
+    "007",
+    "2147483647",
+    "2147483648",
+    "-2147483648",
+    "-2147483649",
+    "99999999999999999999",
+    "000000000000000000000012",
+    "-",
+    "+",
+    "1e",
+    "1e+",
+    "1E5",
+    "1e-3",
+    ".5",
+    "5.",
+    ".",
+    "1.5.3",
+    "0x",
+    "0x1p3",
+    "0X.8P-1",
+    "0x1e+3",
+    "0xg",
+    "nan",
+    "NaN",
+    "-nan",
+    "nan(1)",
+    "inf",
+    "-Inf",
+    "infinity",
+    "INFINITx",
+    "infin",
+    "in",
     // inf, infinity and nan with one letter changed to a later one
-    "infinitz", "infinjty", "ioo", "nbn", "naz",
-    "abc", "x", "e5", "p", "_", "\xc3\xa9", "\x7f", "3.4028236e38", "1e-46", "-0", "-0.0",
-    " ", "  ", "\t", "\n", "\r\n", "\v", "\f",
+    "infinitz",
+    "infinjty",
+    "ioo",
+    "nbn",
+    "naz",
+    "abc",
+    "x",
+    "e5",
+    "p",
+    "_",
+    "\xc3\xa9",
+    "\x7f",
+    "3.4028236e38",
+    "1e-46",
+    "-0",
+    "-0.0",
+    " ",
+    "  ",
+    "\t",
+    "\n",
+    "\r\n",
+    "\v",
+    "\f",
 };
 
 std::string random_text(std::mt19937& rng) {
@@ -49,8 +102,7 @@ bool out_of_int_range(const char* token) {
 // returns false when the sequence cannot go on (a conversion failed).
 bool compare_one(const std::string& text, Reader& reader, char kind) {
     const char* at = text.c_str() + reader.consumed();
-    SCOPED_TRACE(testing::Message() << "conversion %" << kind << " on '" << text << "' at "
-                                    << reader.consumed());
+    SCOPED_TRACE(testing::Message() << "conversion %" << kind << " on '" << text << "' at " << reader.consumed());
     int used = -1;
     switch (kind) {
     case ' ': {
@@ -127,7 +179,8 @@ bool compare_one(const std::string& text, Reader& reader, char kind) {
 std::size_t expected_token_line(const std::string& text, std::size_t at, char kind) {
     std::size_t start = at;
     while (kind != 'c' && start < text.size() && support::is_space(static_cast<unsigned char>(text[start]))) ++start;
-    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(start), '\n'));
+    return 1 +
+           static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(start), '\n'));
 }
 
 TEST(Reader, MatchesSscanfOnGeneratedInput) {
@@ -162,11 +215,16 @@ TEST(Reader, ReportsEndOfInputRangeAndMalformedNumbers) {
         const char* text;
         Status status;
     } rows[] = {
-        {"", Status::end_of_input},          {"   \n", Status::end_of_input},
-        {"abc", Status::invalid},            {"-", Status::invalid},
-        {"+x", Status::invalid},             {"2147483648", Status::too_large},
-        {"-2147483649", Status::too_small},  {"123456789012345678901234567890", Status::too_large},
-        {"-2147483648", Status::ok},         {"0000000000002147483647", Status::ok},
+        {"", Status::end_of_input},
+        {"   \n", Status::end_of_input},
+        {"abc", Status::invalid},
+        {"-", Status::invalid},
+        {"+x", Status::invalid},
+        {"2147483648", Status::too_large},
+        {"-2147483649", Status::too_small},
+        {"123456789012345678901234567890", Status::too_large},
+        {"-2147483648", Status::ok},
+        {"0000000000002147483647", Status::ok},
     };
     for (const Row& row : rows) {
         Reader reader{std::string_view(row.text)};

@@ -34,12 +34,36 @@ std::string join(const std::vector<std::string>& tokens, std::mt19937& rng) {
 
 std::vector<std::string> hostile_inputs(const std::string& example, unsigned seed) {
     std::mt19937 rng(seed);
-    const std::vector<std::string> hostile = {
-        "", "-", "+", "x", "--1", "+-0", "0x10", "1e9", ".5", "nan", "-inf", "2147483647",
-        "2147483648", "-2147483648", "-2147483649", "4294967296", "99999999999999999999999999",
-        "-99999999999999999999999999", "2000000000", "-7", "0", "1", std::string(1, '\0'),
-        "\xff\xfe", "\x80", std::string(200000, 'a'), std::string(100000, '9'),
-        "000000000000000000000000000000000000042", "O", "\x7f"};
+    const std::vector<std::string> hostile = {"",
+                                              "-",
+                                              "+",
+                                              "x",
+                                              "--1",
+                                              "+-0",
+                                              "0x10",
+                                              "1e9",
+                                              ".5",
+                                              "nan",
+                                              "-inf",
+                                              "2147483647",
+                                              "2147483648",
+                                              "-2147483648",
+                                              "-2147483649",
+                                              "4294967296",
+                                              "99999999999999999999999999",
+                                              "-99999999999999999999999999",
+                                              "2000000000",
+                                              "-7",
+                                              "0",
+                                              "1",
+                                              std::string(1, '\0'),
+                                              "\xff\xfe",
+                                              "\x80",
+                                              std::string(200000, 'a'),
+                                              std::string(100000, '9'),
+                                              "000000000000000000000000000000000000042",
+                                              "O",
+                                              "\x7f"};
     std::vector<std::string> inputs = {"", " ", "\n\n\n", "\t\v\f\r "};
     for (std::size_t k = 1; k < example.size(); ++k) inputs.push_back(example.substr(0, k));
 
@@ -84,12 +108,10 @@ TEST_P(Robustness, HostileInputsEndCleanly) {
         constexpr std::size_t output_limit = 1 << 20;
         minitools::Result r = minitools::run(program, input, {{}, {}, false, output_limit, 20});
         const std::string shown = input.size() > 80 ? input.substr(0, 80) + "..." : input;
-        SCOPED_TRACE(testing::Message() << program << " on '" << shown << "' (" << input.size()
-                                        << " bytes)");
+        SCOPED_TRACE(testing::Message() << program << " on '" << shown << "' (" << input.size() << " bytes)");
         ASSERT_FALSE(r.timed_out);
         if (r.out.size() >= output_limit && (r.signal == SIGPIPE || r.status == 1)) {
-            ASSERT_TRUE(r.signal == SIGPIPE ||
-                        r.err == std::string(program) + ": write error: Broken pipe\n") << r.err;
+            ASSERT_TRUE(r.signal == SIGPIPE || r.err == std::string(program) + ": write error: Broken pipe\n") << r.err;
             continue;
         }
         ASSERT_EQ(r.signal, 0) << r.err;

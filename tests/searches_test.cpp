@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness.hpp"
@@ -19,8 +19,7 @@ using minitools::expect_cases;
 using minitools::run;
 
 // Runs a many-case program once on all of values, and the reference on each.
-void expect_same_as_reference(const char* program, const std::vector<int>& values,
-                              std::string (*reference)(int)) {
+void expect_same_as_reference(const char* program, const std::vector<int>& values, std::string (*reference)(int)) {
     std::string input = std::to_string(values.size()), expected;
     for (int n : values) {
         input += '\n';
@@ -103,9 +102,9 @@ TEST(Primepair, AgreesWithTrialDivisionOverTheIntRange) {
     for (int i = 0; i < 3000; ++i) values.push_back(std::uniform_int_distribution<int>(4, 2147483647)(rng));
     // Odd composites that fool weaker primality tests (strong pseudoprimes to
     // base 2, and to several bases): each starts a search at itself.
-    for (int s : {2047, 3277, 4033, 4681, 8321, 15841, 29341, 42799, 49141, 52633, 65281, 74665,
-                  80581, 85489, 88357, 90751, 25326001, 161304001, 960946321,
-                  1024651121, 1050535501, 1073676289})
+    for (int s :
+         {2047,  3277,  4033,  4681,  8321,  15841,    29341,     42799,     49141,      52633,      65281,
+          74665, 80581, 85489, 88357, 90751, 25326001, 161304001, 960946321, 1024651121, 1050535501, 1073676289})
         for (int n : {2 * s, 2 * s + 1}) values.push_back(n);
     expect_same_as_reference("primepair", values, prime_split);
 }
@@ -142,29 +141,31 @@ TEST(Primepair, RejectsEveryBase2PseudoprimeBelowAMillion) {
 }
 
 TEST(Primepair, ExamplesAndEdgeCases) {
-    expect_cases("primepair", {
-        {"whole worked input", "3\n10\n3\n17\n", "10 = 5 + 5\nNo Solutions\n14 = 7 + 7\n"},
-        {"each case is searched afresh", "2 10 6", "10 = 5 + 5\n6 = 3 + 3\n"},
-        {"no cases", "0", ""},
-        {"negative case count", "-5 10", ""},
-        {"least int", "1 -2147483648", "No Solutions\n"},
-        // The largest prime below 2^30 is 1073741789.
-        {"largest int", "1 2147483647", "2147483578 = 1073741789 + 1073741789\n"},
-        {"twice the largest prime below 2^30", "1 2147483578", "2147483578 = 1073741789 + 1073741789\n"},
-        {"just below it", "1 2147483577", "2147483566 = 1073741783 + 1073741783\n"},
-        // 211^2, and products of two primes above 200, have no factor below 200.
-        {"candidates with no factor below 200", "3  89042 139682 365054",
-         "89038 = 44519 + 44519\n139666 = 69833 + 69833\n365038 = 182519 + 182519\n"},
-    });
+    expect_cases("primepair",
+                 {
+                     {"whole worked input", "3\n10\n3\n17\n", "10 = 5 + 5\nNo Solutions\n14 = 7 + 7\n"},
+                     {"each case is searched afresh", "2 10 6", "10 = 5 + 5\n6 = 3 + 3\n"},
+                     {"no cases", "0", ""},
+                     {"negative case count", "-5 10", ""},
+                     {"least int", "1 -2147483648", "No Solutions\n"},
+                     // The largest prime below 2^30 is 1073741789.
+                     {"largest int", "1 2147483647", "2147483578 = 1073741789 + 1073741789\n"},
+                     {"twice the largest prime below 2^30", "1 2147483578", "2147483578 = 1073741789 + 1073741789\n"},
+                     {"just below it", "1 2147483577", "2147483566 = 1073741783 + 1073741783\n"},
+                     // 211^2, and products of two primes above 200, have no factor below 200.
+                     {"candidates with no factor below 200", "3  89042 139682 365054",
+                      "89038 = 44519 + 44519\n139666 = 69833 + 69833\n365038 = 182519 + 182519\n"},
+                 });
 }
 
 TEST(Primepair, BadInput) {
     expect_cases("primepair", {
-        {"missing count", "", "", 1, "case count: expected an integer, found end of input"},
-        {"answered lines stay before the error", "3 10 6", "10 = 5 + 5\n6 = 3 + 3\n", 1,
-         "test value 3 of 3: expected an integer, found end of input"},
-        {"malformed value", "2 10 ten", "10 = 5 + 5\n", 1, "test value 2 of 2: expected an integer, found 'ten'"},
-    });
+                                  {"missing count", "", "", 1, "case count: expected an integer, found end of input"},
+                                  {"answered lines stay before the error", "3 10 6", "10 = 5 + 5\n6 = 3 + 3\n", 1,
+                                   "test value 3 of 3: expected an integer, found end of input"},
+                                  {"malformed value", "2 10 ten", "10 = 5 + 5\n", 1,
+                                   "test value 2 of 2: expected an integer, found 'ten'"},
+                              });
 }
 
 TEST(Digitgen, AgreesWithTheScanDownToOne) {
@@ -177,20 +178,22 @@ TEST(Digitgen, AgreesWithTheScanDownToOne) {
 
 TEST(Digitgen, ExamplesAndEdgeCases) {
     expect_cases("digitgen", {
-        {"whole worked input", "4 101 20 2 1", "101 = 100 + (1+0+0)\nNo solution\n2 = 1 + (1)\nNo solution\n"},
-        {"the largest generator", "1 216", "216 = 207 + (2+0+7)\n"},
-        {"a billion", "1 1000000000", "1000000000 = 999999932 + (9+9+9+9+9+9+9+3+2)\n"},
-        {"largest int", "1 2147483647", "2147483647 = 2147483606 + (2+1+4+7+4+8+3+6+0+6)\n"},
-        {"no cases", "-1", ""},
-        {"zero and negative values", "2 0 -2147483648", "No solution\nNo solution\n"},
-    });
+                                 {"whole worked input", "4 101 20 2 1",
+                                  "101 = 100 + (1+0+0)\nNo solution\n2 = 1 + (1)\nNo solution\n"},
+                                 {"the largest generator", "1 216", "216 = 207 + (2+0+7)\n"},
+                                 {"a billion", "1 1000000000", "1000000000 = 999999932 + (9+9+9+9+9+9+9+3+2)\n"},
+                                 {"largest int", "1 2147483647", "2147483647 = 2147483606 + (2+1+4+7+4+8+3+6+0+6)\n"},
+                                 {"no cases", "-1", ""},
+                                 {"zero and negative values", "2 0 -2147483648", "No solution\nNo solution\n"},
+                             });
 }
 
 TEST(Digitgen, BadInput) {
-    expect_cases("digitgen", {
-        {"answered lines stay before the error", "2 2", "2 = 1 + (1)\n", 1, "test value 2 of 2"},
-        {"out of range", "1 2147483648", "", 1, "too large"},
-    });
+    expect_cases("digitgen",
+                 {
+                     {"answered lines stay before the error", "2 2", "2 = 1 + (1)\n", 1, "test value 2 of 2"},
+                     {"out of range", "1 2147483648", "", 1, "too large"},
+                 });
 }
 
 TEST(Nodivisor, AgreesWithTopDownTrialDivision) {
@@ -198,8 +201,8 @@ TEST(Nodivisor, AgreesWithTopDownTrialDivision) {
     std::mt19937 rng(6);
     for (int i = 0; i < 60; ++i) values.push_back(std::uniform_int_distribution<int>(2000, 100000000)(rng));
     // Values just above the largest prime gaps below 2^31, and the top.
-    for (int n : {2147483647, 2147483646, 2147483629, 2147483628, 1073741823, 1073741788, 1431655765,
-                  1294268791, 1453168141, 2010733844, 2010734179})
+    for (int n : {2147483647, 2147483646, 2147483629, 2147483628, 1073741823, 1073741788, 1431655765, 1294268791,
+                  1453168141, 2010733844, 2010734179})
         values.push_back(n);
     for (int n : values) {
         auto r = run("nodivisor", std::to_string(n));
@@ -210,15 +213,19 @@ TEST(Nodivisor, AgreesWithTopDownTrialDivision) {
 
 TEST(Nodivisor, ExamplesAndBadInput) {
     expect_cases("nodivisor", {
-        {"one", "1", "1"}, {"two", "2", "2"}, {"three", "3", "3"},
-        {"hundred", "100", "97"}, {"thousand", "1000", "997"},
-        {"zero prints nothing", "0", ""}, {"least int prints nothing", "-2147483648", ""},
-        {"largest int is prime", "2147483647", "2147483647"},
-        {"2^30", "1073741824", "1073741789"},
-        {"empty input", "", "", 1, "number: expected an integer, found end of input"},
-        {"text after the number is left unread", "12x", "11"},
-        {"malformed", "x12", "", 1, "expected an integer, found 'x12'"},
-    });
+                                  {"one", "1", "1"},
+                                  {"two", "2", "2"},
+                                  {"three", "3", "3"},
+                                  {"hundred", "100", "97"},
+                                  {"thousand", "1000", "997"},
+                                  {"zero prints nothing", "0", ""},
+                                  {"least int prints nothing", "-2147483648", ""},
+                                  {"largest int is prime", "2147483647", "2147483647"},
+                                  {"2^30", "1073741824", "1073741789"},
+                                  {"empty input", "", "", 1, "number: expected an integer, found end of input"},
+                                  {"text after the number is left unread", "12x", "11"},
+                                  {"malformed", "x12", "", 1, "expected an integer, found 'x12'"},
+                              });
 }
 
 TEST(Digitmean, AgreesWithTheLiteralLoop) {
@@ -236,13 +243,13 @@ TEST(Digitmean, BoundsBeyondTheLastIntTerm) {
     const std::string all = reference::digitmean(1836311902);
     EXPECT_EQ(all, "13 55 144 987 6765 10946 9227465 ");
     expect_cases("digitmean", {
-        {"first term beyond int range", "1836311903", all},
-        {"largest int", "2147483647", all},
-        {"thousand", "1000", "13 55 144 987 "},
-        {"bound equal to a qualifying term", "55", "13 "},
-        {"negative bound", "-7", ""},
-        {"malformed", "x", "", 1, "bound: expected an integer, found 'x'"},
-    });
+                                  {"first term beyond int range", "1836311903", all},
+                                  {"largest int", "2147483647", all},
+                                  {"thousand", "1000", "13 55 144 987 "},
+                                  {"bound equal to a qualifying term", "55", "13 "},
+                                  {"negative bound", "-7", ""},
+                                  {"malformed", "x", "", 1, "bound: expected an integer, found 'x'"},
+                              });
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ using minitools::run;
 
 // Every program has a recorded example; a missing one is a test failure.
 std::string example(std::string_view program, const char* extension) {
-    const std::string path =
-        std::string(minitools::examples_dir) + "/" + std::string(program) + extension;
+    const std::string path = std::string(minitools::examples_dir) + "/" + std::string(program) + extension;
     EXPECT_TRUE(std::filesystem::exists(path)) << "no example " << path;
     return minitools::example(program, extension);
 }
@@ -36,9 +35,7 @@ TEST(Suite, EveryProgramPrintsItsRecordedExample) {
 }
 
 // The two programs that read nothing take no operand either.
-bool reads_input(std::string_view program) {
-    return program != "floatsub" && program != "floatratio";
-}
+bool reads_input(std::string_view program) { return program != "floatsub" && program != "floatratio"; }
 
 TEST(Suite, EveryProgramHasHelpAndVersion) {
     for (std::string_view program : minitools::programs) {
@@ -46,26 +43,26 @@ TEST(Suite, EveryProgramHasHelpAndVersion) {
         const std::string name(program);
         auto help = run(program, "", {{"--help"}});
         EXPECT_EQ(help.status, 0);
-        const std::string usage = "Usage: " + name + (reads_input(program) ? " [FILE]" : "") +
-                                  "\n  or:  " + name + " OPTION\n";
+        const std::string usage =
+            "Usage: " + name + (reads_input(program) ? " [FILE]" : "") + "\n  or:  " + name + " OPTION\n";
         EXPECT_EQ(help.out.rfind(usage, 0), 0u) << help.out;
         // Then a one-sentence summary (the manual page's name line) and a
         // blank line.
         const std::size_t summary_end = help.out.find('\n', usage.size());
         EXPECT_EQ(help.out[summary_end - 1], '.') << help.out;
         EXPECT_EQ(help.out[summary_end + 1], '\n') << help.out;
-        for (const char* part : {"\nOptions:\n", "\nExample:\n  $ ", "\nExit status:\n  0  ",
-                                 "\n  1  ", "\n  2  "}) {
+        for (const char* part : {"\nOptions:\n", "\nExample:\n  $ ", "\nExit status:\n  0  ", "\n  1  ", "\n  2  "}) {
             EXPECT_NE(help.out.find(part), std::string::npos) << part;
         }
         EXPECT_EQ(help.out.find("With no FILE") != std::string::npos, reads_input(program));
         EXPECT_EQ(help.err, "");
         auto version = run(program, "", {{"--version"}});
         EXPECT_EQ(version.status, 0);
-        EXPECT_EQ(version.out, name + " (minitools) 1.0.0\n"
-                                      "Copyright (C) 2026 the minitools authors.\n"
-                                      "License MIT: <https://opensource.org/licenses/MIT>.\n"
-                                      "There is NO WARRANTY, to the extent permitted by law.\n");
+        EXPECT_EQ(version.out, name +
+                                   " (minitools) 1.0.0\n"
+                                   "Copyright (C) 2026 the minitools authors.\n"
+                                   "License MIT: <https://opensource.org/licenses/MIT>.\n"
+                                   "There is NO WARRANTY, to the extent permitted by law.\n");
     }
 }
 
@@ -79,9 +76,9 @@ TEST(Suite, CommandLineLikeEveryFilter) {
         std::string_view name;
         std::vector<std::string> args;
         Input input;
-        int status;   // for the programs that read input
+        int status;  // for the programs that read input
         std::string err;
-        bool example_out;  // prints the example's output
+        bool example_out;         // prints the example's output
         bool posix_only = false;  // standard input as only POSIX has it
     };
     const std::string usage = "\nTry 'NAME --help' for more information.\n";
@@ -89,26 +86,27 @@ TEST(Suite, CommandLineLikeEveryFilter) {
         {"the file operand is read", {"FILE"}, directory, 0, "", true},
         {"- is standard input", {"-"}, example_input, 0, "", true},
         {"-- ends the options", {"--", "FILE"}, directory, 0, "", true},
-        {"a file named like an option", {"--", "--foo"}, directory, 1,
-         "NAME: --foo: No such file or directory\n", false},
-        {"an unknown long option", {"--foo"}, directory, 2,
-         "NAME: unrecognized option '--foo'" + usage, false},
+        {"a file named like an option",
+         {"--", "--foo"},
+         directory,
+         1,
+         "NAME: --foo: No such file or directory\n",
+         false},
+        {"an unknown long option", {"--foo"}, directory, 2, "NAME: unrecognized option '--foo'" + usage, false},
         {"a short option", {"-h"}, directory, 2, "NAME: unrecognized option '-h'" + usage, false},
-        {"an abbreviation", {"--he"}, directory, 2, "NAME: unrecognized option '--he'" + usage,
+        {"an abbreviation", {"--he"}, directory, 2, "NAME: unrecognized option '--he'" + usage, false},
+        {"an option after the operand",
+         {"FILE", "--foo"},
+         directory,
+         2,
+         "NAME: unrecognized option '--foo'" + usage,
          false},
-        {"an option after the operand", {"FILE", "--foo"}, directory, 2,
-         "NAME: unrecognized option '--foo'" + usage, false},
         {"--help after an operand", {"FILE", "extra", "--help"}, directory, 0, "", false},
-        {"a second operand", {"FILE", "extra"}, directory, 2, "NAME: extra operand 'extra'" + usage,
-         false},
-        {"a missing file", {"/nonexistent"}, directory, 1,
-         "NAME: /nonexistent: No such file or directory\n", false},
-        {"a directory operand", {"/"}, example_input, 1, "NAME: /: read error: Is a directory\n",
-         false},
-        {"standard input a directory", {}, directory, 1, "NAME: read error: Is a directory\n",
-         false, true},
-        {"standard input closed", {}, closed, 1, "NAME: read error: Bad file descriptor\n", false,
-         true},
+        {"a second operand", {"FILE", "extra"}, directory, 2, "NAME: extra operand 'extra'" + usage, false},
+        {"a missing file", {"/nonexistent"}, directory, 1, "NAME: /nonexistent: No such file or directory\n", false},
+        {"a directory operand", {"/"}, example_input, 1, "NAME: /: read error: Is a directory\n", false},
+        {"standard input a directory", {}, directory, 1, "NAME: read error: Is a directory\n", false, true},
+        {"standard input closed", {}, closed, 1, "NAME: read error: Bad file descriptor\n", false, true},
     };
     auto replace = [](std::string text, std::string_view from, const std::string& to) {
         for (std::size_t at; (at = text.find(from)) != std::string::npos;) {
@@ -141,8 +139,7 @@ TEST(Suite, CommandLineLikeEveryFilter) {
                                             [](const std::string& arg) { return arg != "--"; });
                 const bool extra = operand != options.args.end();
                 status = extra ? 2 : 0;
-                err = extra ? name + ": extra operand '" + *operand + "'" + replace(usage, "NAME", name)
-                            : "";
+                err = extra ? name + ": extra operand '" + *operand + "'" + replace(usage, "NAME", name) : "";
                 example_out = !extra;
             }
             EXPECT_EQ(r.status, status);

@@ -20,34 +20,36 @@ TEST(Centrelex, ExamplesAndEdgeCases) {
                                    std::string(254, 'a') + " b " + std::string(256, 'a');
     const std::string middle_of_long_words(256, 'a');
     expect_cases("centrelex", {
-        {"words of 254 to 70000 bytes", long_words, middle_of_long_words},
-        {"unstable sort keeps B in the middle", "3\nb B a", "B"},
-        {"case variants reordered by exchanges", "5 Bb bB BB a bb", "BB"},
-        {"even count prints the lower middle", "4\nDog cat Ant bee", "bee"},
-        {"punctuation 91 to 96 sorts before letters", "3 _x apple Zed", "apple"},
-        {"one word", "1 Hello", "Hello"},
-        {"byte 0x1a inside a word, carriage returns between", "3\r\nb\x1a\r\na c", "b\x1a"},
-        {"two equal words: the first stays", "2 abc ABC", "abc"},
-        {"two words: the smaller", "2 zeta Alpha", "Alpha"},
-        {"bytes above 127 sort after letters", "3 \xc3\xa9t\xc3\xa9 zoo Ab", "zoo"},
-        {"words longer than a slot", "3 cccccccccccccccccccccccccccccc aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
-                                     "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
-         "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"},
-        {"a word ends at a NUL byte", std::string_view("1 ab\0cd", 7), "ab"},
-        {"a word that is only a NUL is empty", std::string_view("3 \0 b c", 7), "b"},
-        {"equal in the first eight bytes", "5  abcdefgh ABCDEFGHy abcdefghyy abcdefghw abcdefghy",
-         "ABCDEFGHy"},
-    });
+                                  {"words of 254 to 70000 bytes", long_words, middle_of_long_words},
+                                  {"unstable sort keeps B in the middle", "3\nb B a", "B"},
+                                  {"case variants reordered by exchanges", "5 Bb bB BB a bb", "BB"},
+                                  {"even count prints the lower middle", "4\nDog cat Ant bee", "bee"},
+                                  {"punctuation 91 to 96 sorts before letters", "3 _x apple Zed", "apple"},
+                                  {"one word", "1 Hello", "Hello"},
+                                  {"byte 0x1a inside a word, carriage returns between", "3\r\nb\x1a\r\na c", "b\x1a"},
+                                  {"two equal words: the first stays", "2 abc ABC", "abc"},
+                                  {"two words: the smaller", "2 zeta Alpha", "Alpha"},
+                                  {"bytes above 127 sort after letters", "3 \xc3\xa9t\xc3\xa9 zoo Ab", "zoo"},
+                                  {"words longer than a slot",
+                                   "3 cccccccccccccccccccccccccccccc aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa "
+                                   "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
+                                   "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb"},
+                                  {"a word ends at a NUL byte", std::string_view("1 ab\0cd", 7), "ab"},
+                                  {"a word that is only a NUL is empty", std::string_view("3 \0 b c", 7), "b"},
+                                  {"equal in the first eight bytes",
+                                   "5  abcdefgh ABCDEFGHy abcdefghyy abcdefghw abcdefghy", "ABCDEFGHy"},
+                              });
 }
 
 TEST(Centrelex, BadInput) {
-    expect_cases("centrelex", {
-        {"no count", "", "", 1, "word count: expected an integer, found end of input"},
-        {"zero count", "0", "", 1, "expected a count of 1 or more, found 0"},
-        {"negative count", "-3 a b", "", 1, "count of 1 or more"},
-        {"fewer words than counted", "3 a b", "", 1, "word 3 of 3: expected a word, found end of input"},
-        {"huge count", "2000000000 a", "", 1, "word 2 of 2000000000"},
-    });
+    expect_cases("centrelex",
+                 {
+                     {"no count", "", "", 1, "word count: expected an integer, found end of input"},
+                     {"zero count", "0", "", 1, "expected a count of 1 or more, found 0"},
+                     {"negative count", "-3 a b", "", 1, "count of 1 or more"},
+                     {"fewer words than counted", "3 a b", "", 1, "word 3 of 3: expected a word, found end of input"},
+                     {"huge count", "2000000000 a", "", 1, "word 2 of 2000000000"},
+                 });
 }
 
 // Words drawn from a few letters in both cases, brackets and underscores
@@ -95,29 +97,31 @@ TEST(Slotlex, ExamplesAndEdgeCases) {
     // A NUL byte as the first byte of the second 64 KiB read ends its word.
     const std::string nul_at_read_boundary = "2 " + std::string(65534, 'a') + std::string("\0b z a", 6);
     expect_cases("slotlex", {
-        {"a NUL at the read boundary", nul_at_read_boundary, "1"},
-        {"upper case before lower case", "4\npear Apple fig apple\nbanana", "3"},
-        {"equal word counts as preceding", "3 b a c b", "3"},
-        {"query before every word", "2 b c a", "1"},
-        {"query after every word", "2 b c z", "3"},
-        {"no words", "0 x", "1"},
-        {"apple and Banana, query banana", "2 apple Banana banana", "3"},
-        {"apple and Banana, query Apple", "2 apple Banana Apple", "1"},
-        {"several equal words", "4 m m m a m", "5"},
-        {"prefix is smaller", "2 ab abc ab", "2"},
-        {"long words and query", "2 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx y "
-                                 "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxz", "2"},
-        {"bytes above 127 compare unsigned", "2 \xff a b", "2"},
-    });
+                                {"a NUL at the read boundary", nul_at_read_boundary, "1"},
+                                {"upper case before lower case", "4\npear Apple fig apple\nbanana", "3"},
+                                {"equal word counts as preceding", "3 b a c b", "3"},
+                                {"query before every word", "2 b c a", "1"},
+                                {"query after every word", "2 b c z", "3"},
+                                {"no words", "0 x", "1"},
+                                {"apple and Banana, query banana", "2 apple Banana banana", "3"},
+                                {"apple and Banana, query Apple", "2 apple Banana Apple", "1"},
+                                {"several equal words", "4 m m m a m", "5"},
+                                {"prefix is smaller", "2 ab abc ab", "2"},
+                                {"long words and query",
+                                 "2 xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx y "
+                                 "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxz",
+                                 "2"},
+                                {"bytes above 127 compare unsigned", "2 \xff a b", "2"},
+                            });
 }
 
 TEST(Slotlex, BadInput) {
     expect_cases("slotlex", {
-        {"no count", "x", "", 1, "word count: expected an integer, found 'x'"},
-        {"negative count", "-1 a", "", 1, "count of 0 or more"},
-        {"missing query", "2 a b", "", 1, "query: expected a word, found end of input"},
-        {"missing words", "3 a", "", 1, "word 2 of 3"},
-    });
+                                {"no count", "x", "", 1, "word count: expected an integer, found 'x'"},
+                                {"negative count", "-1 a", "", 1, "count of 0 or more"},
+                                {"missing query", "2 a b", "", 1, "query: expected a word, found end of input"},
+                                {"missing words", "3 a", "", 1, "word 2 of 3"},
+                            });
 }
 
 TEST(Slotlex, AgreesWithTheSortAndScan) {

@@ -38,7 +38,7 @@ COUNT/2 for an odd COUNT and COUNT/2 - 1 for an even one.
 std::uint64_t fold_bytes(std::uint64_t x) {
     constexpr std::uint64_t ones = 0x0101010101010101u;
     constexpr std::uint64_t high = 0x8080808080808080u;
-    const std::uint64_t low = x & ~high;              // no byte's sum below carries
+    const std::uint64_t low = x & ~high;  // no byte's sum below carries
     const std::uint64_t from_a = low + ones * (0x80 - 'A');
     const std::uint64_t past_z = low + ones * (0x80 - 'Z' - 1);
     return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
@@ -73,8 +73,7 @@ std::uint64_t key_at(std::string_view w, std::size_t from) {
 // The index of the first byte that differs between x and y, loaded from
 // memory (x != y): the lowest in memory.
 std::size_t first_difference(std::uint64_t x, std::uint64_t y) {
-    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
-                                                               : std::countl_zero(x ^ y);
+    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y) : std::countl_zero(x ^ y);
     return static_cast<std::size_t>(bit / 8);
 }
 
@@ -281,7 +280,7 @@ public:
         // the words. A word dropped on the way is ordered to K by those
         // bytes. Words that go on past their key are looked up.
         std::vector<std::int8_t> order(in_bucket.size());  // each word's in the bucket to K
-        std::vector<Index> left(in_bucket.size());          // the words kept (place in in_bucket)
+        std::vector<Index> left(in_bucket.size());         // the words kept (place in in_bucket)
         std::vector<std::uint64_t> round_keys(in_bucket.size());
         for (std::size_t j = 0; j < left.size(); ++j) {
             left[j] = static_cast<Index>(j);
@@ -290,7 +289,7 @@ public:
             const std::size_t i = in_bucket[j];
             round_keys[j] = std::uint64_t{keys[i]} << 8 | goes_on_.data()[i];
         }
-        std::string copied;                 // the words kept, once looked up
+        std::string copied;  // the words kept, once looked up
         std::vector<std::string_view> copies;
         std::vector<std::uint64_t> sorted;
         for (std::size_t from = shared_;; from += from == shared_ ? 4 : 8) {
@@ -369,13 +368,15 @@ private:
         std::vector<std::size_t> ends;
         while (ends.size() < indices.size()) {
             const std::size_t block = indices[ends.size()] / WordList::block_size;
-            words_.each([&](std::size_t i, std::string_view w) {
-                if (i == indices[ends.size()]) {
-                    text += w;
-                    ends.push_back(text.size());
-                }
-                return ends.size() < indices.size() && indices[ends.size()] / WordList::block_size == block;
-            }, block);
+            words_.each(
+                [&](std::size_t i, std::string_view w) {
+                    if (i == indices[ends.size()]) {
+                        text += w;
+                        ends.push_back(text.size());
+                    }
+                    return ends.size() < indices.size() && indices[ends.size()] / WordList::block_size == block;
+                },
+                block);
         }
         text.append(16, '\0');
         std::vector<std::string_view> copies;
@@ -386,12 +387,12 @@ private:
     }
 
     WordList words_;
-    std::string last_;          // the word added last, in its first last_size_ bytes
+    std::string last_;  // the word added last, in its first last_size_ bytes
     std::size_t last_size_ = 0;
-    std::size_t shared_ = 0;    // leading bytes that every word shares, folded
-    std::size_t settled_from_ = 0;  // the words from here on have their key right
-    support::Block<std::uint32_t> keys_;     // by word
-    support::Block<std::uint8_t> goes_on_;   // by word: 1 when it goes on past its key, else 0
+    std::size_t shared_ = 0;                // leading bytes that every word shares, folded
+    std::size_t settled_from_ = 0;          // the words from here on have their key right
+    support::Block<std::uint32_t> keys_;    // by word
+    support::Block<std::uint8_t> goes_on_;  // by word: 1 when it goes on past its key, else 0
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 
@@ -401,8 +402,7 @@ int main(int argc, char** argv) {
     support::Program program("centrelex", argc, argv, help);
     const int word_count = program.read_int("word count");
     if (word_count < 1) {
-        program.fail("word count: expected a count of 1 or more, found " +
-                     std::to_string(word_count));
+        program.fail("word count: expected a count of 1 or more, found " + std::to_string(word_count));
     }
     Words words;
     std::string_view word;

@@ -36,8 +36,7 @@ letters come before lower-case ones, and a prefix before a longer word).
 // The index of the first byte that differs between x and y, loaded from
 // memory (x != y): the lowest in memory.
 std::size_t first_difference(std::uint64_t x, std::uint64_t y) {
-    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y)
-                                                               : std::countl_zero(x ^ y);
+    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y) : std::countl_zero(x ^ y);
     return static_cast<std::size_t>(bit / 8);
 }
 
@@ -180,8 +179,7 @@ int main(int argc, char** argv) {
     support::Program program("slotlex", argc, argv, help);
     const int word_count = program.read_int("word count");
     if (word_count < 0) {
-        program.fail("word count: expected a count of 0 or more, found " +
-                     std::to_string(word_count));
+        program.fail("word count: expected a count of 0 or more, found " + std::to_string(word_count));
     }
     // A word ends at its first NUL byte, as a C string does.
     FrontCodedWords words;

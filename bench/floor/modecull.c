@@ -6,7 +6,7 @@
 int main(void) {
     int length = 0, passes = 0, modulus = 0;
     if (scanf("%d %d %d", &length, &passes, &modulus) != 3 || length < 0) return 1;
-    int *values = malloc(sizeof(int) * (size_t)(length + 1));
+    int* values = malloc(sizeof(int) * (size_t)(length + 1));
     for (int i = 0; i < length; ++i)
         if (scanf("%d", &values[i]) != 1) return 1;
     for (int pass = 0; pass < passes; ++pass) {

@@ -7,8 +7,10 @@ int main(void) {
     if (scanf("%d", &count) != 1) return 1;
     for (int i = 0; i < count; ++i) {
         if (scanf("%d", &n) != 1) return 1;
-        if (n <= 3) puts("No Solutions");
-        else printf("%d = %d + %d\n", n, n / 2, n / 2);
+        if (n <= 3)
+            puts("No Solutions");
+        else
+            printf("%d = %d + %d\n", n, n / 2, n / 2);
     }
     return 0;
 }

@@ -12,8 +12,7 @@
 namespace reference {
 
 inline int modecull_remove_mod(int* array, int* scratch, int count) {
-    std::vector<int> count_storage(static_cast<std::size_t>(count) + 1),
-        distinct_storage(count_storage.size());
+    std::vector<int> count_storage(static_cast<std::size_t>(count) + 1), distinct_storage(count_storage.size());
     int* counts = count_storage.data();
     int* distinct = distinct_storage.data();
     int best_count = 0, best_value = 0, d = 0;

@@ -34,8 +34,7 @@ inline std::string primepair(int n) {
             }
         }
     }
-    return std::to_string(best_sum) + " = " + std::to_string(best_small) + " + " +
-           std::to_string(best_large) + "\n";
+    return std::to_string(best_sum) + " = " + std::to_string(best_small) + " + " + std::to_string(best_large) + "\n";
 }
 
 inline int sum_digits(int a) {
