@@ -36,20 +36,42 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34)")
 # Debian's name for the target's architecture (a cross build is not the
-# machine it is made on).
-set(debian_architectures "x86_64=amd64" "AMD64=amd64" "aarch64=arm64" "arm64=arm64" "i386=i386"
-    "i486=i386" "i586=i386" "i686=i386" "armv7l=armhf" "armhf=armhf" "riscv64=riscv64"
-    "s390x=s390x" "ppc64le=ppc64el")
+# machine it is made on): from dpkg-architecture, given the target's GNU
+# triplet (the compiler's multiarch folder, as arm-linux-gnueabi tells armel
+# from armhf where the processor is "arm" for both); else from a table of
+# processor names; else, for a native build, from dpkg. A target none of
+# them knows builds and tests all the same, without a package.
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "")
+find_program(DPKG_ARCHITECTURE dpkg-architecture)
+find_program(DPKG dpkg)
+if(DPKG_ARCHITECTURE AND CMAKE_LIBRARY_ARCHITECTURE)
+  execute_process(COMMAND ${DPKG_ARCHITECTURE} -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+                  OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE dpkg_status ERROR_QUIET)
+  if(NOT dpkg_status EQUAL 0)
+    set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "")
+  endif()
+endif()
+set(debian_architectures "x86_64=amd64" "AMD64=amd64" "amd64=amd64" "aarch64=arm64" "arm64=arm64"
+    "i386=i386" "i486=i386" "i586=i386" "i686=i386" "armv7l=armhf" "armhf=armhf" "armel=armel"
+    "riscv64=riscv64" "s390x=s390x" "ppc64le=ppc64el" "mips64el=mips64el" "mipsel=mipsel"
+    "loongarch64=loong64")
 foreach(pair ${debian_architectures})
   string(REPLACE "=" ";" pair "${pair}")
   list(GET pair 0 processor)
   list(GET pair 1 architecture)
-  if(CMAKE_SYSTEM_PROCESSOR STREQUAL processor)
+  if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE AND CMAKE_SYSTEM_PROCESSOR STREQUAL processor)
     set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${architecture})
   endif()
 endforeach()
+if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE AND NOT CMAKE_CROSSCOMPILING AND DPKG)
+  execute_process(COMMAND ${DPKG} --print-architecture
+                  OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                  ERROR_QUIET)
+endif()
 if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
-  message(FATAL_ERROR "No Debian architecture known for ${CMAKE_SYSTEM_PROCESSOR}")
+  message(STATUS "No Debian architecture known for processor '${CMAKE_SYSTEM_PROCESSOR}': no Debian package")
+  return()
 endif()
 # The same archive for every build: times from the date of the sources,
 # directories 0755 whatever the umask (files get their modes from install()).
