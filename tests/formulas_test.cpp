@@ -4,10 +4,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "harness.hpp"
+#include "programs.hpp"
 
 namespace {
 
@@ -63,6 +66,24 @@ TEST(Piecefunc, RangesAndBoundaries) {
                                   {"a long malformed token is cut at 24 bytes", std::string(30, '('), "", 1,
                                    "found '((((((((((((((((((((((((...'\n"},
                               });
+}
+
+// The cosine where its printed fourth decimal is hardest to get right: the
+// inputs whose exact cosine lies nearest the midpoint of two floats that
+// print differently, so that an error in the last bit of the cosine, or in
+// bringing x near 0, changes what is printed. Made, with what each input
+// prints, by tools/check-piecefunc-math --table (against quadruple precision).
+TEST(Piecefunc, CosineWhereItsRoundingIsHardest) {
+    std::ifstream table(std::string(minitools::reference_dir) + "/piecefunc-cosine.txt");
+    std::vector<minitools::Case> cases;
+    std::vector<std::string> lines;
+    for (std::string x, printed; table >> x >> printed;) {
+        lines.push_back(x);
+        lines.push_back(printed);
+    }
+    ASSERT_GE(lines.size(), 200u);
+    for (std::size_t i = 0; i < lines.size(); i += 2) cases.push_back({lines[i], lines[i], lines[i + 1]});
+    expect_cases("piecefunc", cases);
 }
 
 TEST(Crosspoint, ExamplesAndSpecialValues) {
