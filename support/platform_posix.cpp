@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace support::platform {
@@ -15,7 +16,13 @@ int open_for_reading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXE
 long long read(int fd, char* data, std::size_t size) {
     for (;;) {
         const ssize_t n = ::read(fd, data, size);
-        if (n >= 0 || errno != EINTR) return n;
+        if (n >= 0 || errno != EINTR) {
+            // A directory cannot be read: EISDIR, as Linux says, where a
+            // WASI runtime refuses the read with EBADF.
+            struct stat status;
+            if (n < 0 && errno == EBADF && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) errno = EISDIR;
+            return n;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "reader.hpp"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -214,6 +215,10 @@ Status Reader::read_float(float& value) {
     char* used = nullptr;
     float result = std::strtof(text.c_str(), &used);
     if (used == text.c_str()) return Status::invalid;
+    // A NaN takes the sign written before it, as glibc's strtof gives it. A C
+    // library may make it by arithmetic, and on WebAssembly the sign of a NaN
+    // that arithmetic returns is left open; copysign only moves a bit.
+    if (std::isnan(result)) result = std::copysign(result, text[0] == '-' ? -1.0f : 1.0f);
     value = result;
     return Status::ok;
 }
