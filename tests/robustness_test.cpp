@@ -102,7 +102,9 @@ TEST_P(Robustness, HostileInputsEndCleanly) {
     const std::string example = minitools::example(program, ".in");
     unsigned seed = 20261208;
     for (char c : program) seed = seed * 31 + static_cast<unsigned char>(c);
-    for (const std::string& input : hostile_inputs(example, seed)) {
+    const std::vector<std::string> inputs = hostile_inputs(example, seed);
+    for (std::size_t i = 0; i < inputs.size(); i += minitools::sample_step) {
+        const std::string& input = inputs[i];
         // Output beyond a megabyte is cut off, as "| head -c 1M" would: a few
         // numbers can ask for gigabytes of it (modecull's passes).
         constexpr std::size_t output_limit = 1 << 20;

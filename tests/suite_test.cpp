@@ -119,6 +119,8 @@ TEST(Suite, CommandLineLikeEveryFilter) {
         const std::string file = std::string(minitools::examples_dir) + "/" + name + ".in";
         for (const Row& row : rows) {
             if (row.posix_only && minitools::programs_on_windows) continue;
+            // node opens /dev/null in place of a closed standard input.
+            if (row.input == closed && minitools::programs_on_wasi) continue;
             SCOPED_TRACE(name + ": " + std::string(row.name));
             minitools::RunOptions options;
             for (const std::string& arg : row.args) options.args.push_back(replace(arg, "FILE", file));
@@ -251,6 +253,8 @@ TEST(Suite, AClosedStandardOutput) {
         {"100", 1, "nodivisor: write error: Bad file descriptor\n"},
     };
     for (const auto& row : rows) {
+        // node opens /dev/null in place of a closed standard output.
+        if (minitools::programs_on_wasi && row.status != 0) continue;
         SCOPED_TRACE(row.input);
         auto r = run("nodivisor", row.input, {.closed_stdout = true});
         EXPECT_EQ(r.status, row.status);
