@@ -48,12 +48,14 @@ public:
     T back() const { return data_[size_ - 1]; }
 
 private:
-    // At least doubles the capacity, to 64 KiB at the least.
+    // At least doubles the capacity, to 64 KiB at the least. Sizes that would
+    // pass what a size_t counts stop at the most it counts, which no realloc
+    // can give: out of memory.
     void grow(std::size_t count) {
         constexpr std::size_t most = std::numeric_limits<std::size_t>::max() / sizeof(T);
-        if (count > most - size_) out_of_memory();
-        const std::size_t doubled = capacity_ <= most / 2 ? 2 * capacity_ : most;
-        const std::size_t capacity = std::max({doubled, size_ + count, std::size_t{65536} / sizeof(T)});
+        const std::size_t needed = size_ + std::min(count, most - size_);
+        const std::size_t doubled = 2 * std::min(capacity_, most / 2);
+        const std::size_t capacity = std::max({doubled, needed, std::size_t{65536} / sizeof(T)});
         void* const grown = std::realloc(data_, capacity * sizeof(T));
         if (grown == nullptr) out_of_memory();
         data_ = static_cast<T*>(grown);

@@ -13,14 +13,22 @@ void use_binary_mode() {}
 
 int open_for_reading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
 
+namespace {
+
+// A directory cannot be read: EISDIR, as Linux says it, where a WASI runtime
+// refuses the read with EBADF.
+bool is_directory(int fd) {
+    struct stat status;
+    return ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace
+
 long long read(int fd, char* data, std::size_t size) {
     for (;;) {
         const ssize_t n = ::read(fd, data, size);
         if (n >= 0 || errno != EINTR) {
-            // A directory cannot be read: EISDIR, as Linux says, where a
-            // WASI runtime refuses the read with EBADF.
-            struct stat status;
-            if (n < 0 && errno == EBADF && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) errno = EISDIR;
+            if (n < 0 && is_directory(fd)) errno = EISDIR;
             return n;
         }
     }

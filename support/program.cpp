@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "platform.hpp"
@@ -33,11 +34,10 @@ ReportsOutOfMemory::ReportsOutOfMemory(const char* name) {
 // out first (once: should the held answers need memory themselves, running
 // out again comes back here and just reports).
 void out_of_memory() {
-    static bool flushing = false;
-    if (reporting_program != nullptr && !flushing) {
-        flushing = true;
-        reporting_program->answer_held();
-        reporting_program->out.flush();
+    Program* const program = std::exchange(reporting_program, nullptr);
+    if (program != nullptr) {
+        program->answer_held();
+        program->out.flush();
     }
     constexpr std::string_view what = ": out of memory\n";
     char line[128];
