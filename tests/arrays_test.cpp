@@ -81,7 +81,7 @@ TEST(Modecull, StreamsHugePassCounts) {
 
 TEST(Modecull, AgreesWithTheLiteralProcedure) {
     std::mt19937 rng(1);
-    for (int round = 0; round < 300; round += minitools::sample_step) {
+    for (int round = 0; round < 300 / minitools::sample_step; ++round) {
         int length = std::uniform_int_distribution<int>(0, 40)(rng);
         int passes = std::uniform_int_distribution<int>(0, 25)(rng);
         int modulus_choices[] = {7, -7, 10, 1000, -1, 1, 2147483647, -2147483647 - 1, 3};

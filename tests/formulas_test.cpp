@@ -153,7 +153,7 @@ TEST(Gaplength, ExamplesAndWideDistances) {
 TEST(Gaplength, AgreesWithTheIntFormulaWhereItFits) {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> coordinate(-16000, 16000);
-    for (int round = 0; round < 150; round += minitools::sample_step) {
+    for (int round = 0; round < 150 / minitools::sample_step; ++round) {
         int x1 = coordinate(rng), y1 = coordinate(rng), x2 = coordinate(rng), y2 = coordinate(rng);
         int s = (x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2);
         char expected[64];

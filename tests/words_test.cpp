@@ -66,7 +66,7 @@ std::string random_word(std::mt19937& rng) {
 
 TEST(Centrelex, AgreesWithTheExchangeSort) {
     std::mt19937 rng(2);
-    for (int round = 0; round < 400; round += minitools::sample_step) {
+    for (int round = 0; round < 400 / minitools::sample_step; ++round) {
         // Lists of more than 32 words too (the program finds words by blocks
         // of 32).
         int count = std::uniform_int_distribution<int>(1, round % 4 == 0 ? 150 : 24)(rng);
@@ -152,7 +152,7 @@ TEST(Slotlex, AgreesWithTheSortAndScan) {
         }
         return w;
     };
-    for (int round = 0; round < 480; round += minitools::sample_step) {
+    for (int round = 0; round < 480 / minitools::sample_step; ++round) {
         int count = std::uniform_int_distribution<int>(0, 12)(rng);
         const std::size_t prefix_lengths[] = {0, 0, 1, 2, 7, 8, 9, 17, 127, 128, 129, 400};
         const std::size_t prefix = prefix_lengths[round % 12];
