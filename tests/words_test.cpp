@@ -89,7 +89,8 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
         }
         SCOPED_TRACE(input);
         auto r = run("centrelex", input);
-        ASSERT_EQ(r.out, reference::centrelex(words));
+        ASSERT_EQ(r.out, reference::centrelex(words))
+            << "status " << r.status << ", signal " << r.signal << ": " << r.err;
         ASSERT_EQ(r.status, 0);
     }
 }
@@ -167,7 +168,8 @@ TEST(Slotlex, AgreesWithTheSortAndScan) {
         input += "\n" + query;
         SCOPED_TRACE(input);
         auto r = run("slotlex", input);
-        ASSERT_EQ(r.out, reference::slotlex(words, query));
+        ASSERT_EQ(r.out, reference::slotlex(words, query))
+            << "status " << r.status << ", signal " << r.signal << ": " << r.err;
         ASSERT_EQ(r.status, 0);
     }
 }
