@@ -10,6 +10,10 @@
 // leaves the multiplier idle most of the time; so the values read are held
 // back in batches and the tests of four searches (four values) run side by
 // side, each value still answered in its turn.
+//
+// Values often come in clusters, many with n / 2 in one gap between primes:
+// the answer found last holds for every top between its prime and the top
+// its search began at, so those values take no search.
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -209,12 +213,23 @@ public:
             if (top > 2 && top % 2 == 0) --top;
             if (top < first_large_prime) {
                 primes_[i] = largest_small_prime(top, odd_small_primes{});
+            } else if (top >= known_prime_ && top <= known_top_) {
+                primes_[i] = known_prime_;
             } else {
                 searches_[searching] = Search(top);
+                tops_[searching] = top;
                 owner_[searching++] = i;
             }
         }
         search(searching);
+        // No prime lies between a search's prime and its top: keep the
+        // widest such range of the last prime found.
+        for (std::size_t j = 0; j < searching; ++j) {
+            const std::uint32_t p = primes_[owner_[j]];
+            if (p != known_prime_) known_top_ = 0;
+            known_prime_ = p;
+            known_top_ = std::max(known_top_, tops_[j]);
+        }
         for (std::size_t i = 0; i < size_; ++i) {
             const std::uint32_t p = primes_[i];
             if (p == 0) {
@@ -284,6 +299,10 @@ private:
     std::array<std::uint32_t, 1024> primes_;
     std::array<Search, 1024> searches_;
     std::array<std::size_t, 1024> owner_;  // the value each search is for
+    std::array<std::uint32_t, 1024> tops_;  // the top each search starts at
+    // Every top from known_prime_ to known_top_ has known_prime_ as its
+    // largest prime at or below it (none yet: an empty range).
+    std::uint32_t known_prime_ = 1, known_top_ = 0;
 };
 
 }  // namespace

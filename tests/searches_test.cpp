@@ -106,6 +106,20 @@ TEST(Primepair, AgreesWithTrialDivisionOverTheIntRange) {
          {2047,  3277,  4033,  4681,  8321,  15841,    29341,     42799,     49141,      52633,      65281,
           74665, 80581, 85489, 88357, 90751, 25326001, 161304001, 960946321, 1024651121, 1050535501, 1073676289})
         for (int n : {2 * s, 2 * s + 1}) values.push_back(n);
+    // Values clustered in gaps between primes, from just below a gap's prime
+    // to just past the next one, in random order, runs of one gap crossing
+    // from batch to batch: the widest gap primepair meets (282, after
+    // 436273009), a gap of 2 and gaps near the top of the range.
+    std::vector<int> clustered;
+    for (int p : {436273009, 1000037, 1073741789, 1073741783, 211, 229}) {
+        long long next = p + 1;
+        while (next < 1073741823 && !reference::isPrime(static_cast<int>(next))) ++next;
+        for (long long n = 2LL * (p - 2); n <= std::min(2 * next + 3, 2147483647LL); ++n)
+            clustered.push_back(static_cast<int>(n));
+    }
+    std::shuffle(clustered.begin(), clustered.begin() + 300, rng);
+    std::shuffle(clustered.begin() + 300, clustered.end(), rng);
+    values.insert(values.end(), clustered.begin(), clustered.end());
     expect_same_as_reference("primepair", values, prime_split);
 }
 
