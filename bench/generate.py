@@ -22,6 +22,36 @@ def words(rng, count):
     return out
 
 
+def word_lists(rng):
+    """The word lists both word programs are measured on, each (name, words):
+    lists made the way people's lists are, and lists made to defeat a
+    shortcut (shared prefixes, long words, order, repeats)."""
+    letters = "abcdefghijklmnopqrstuvwxyz"
+    n = 10**6
+
+    def mixed_case(text):
+        return "".join(c.upper() if rng.random() < 0.5 else c for c in text)
+
+    def random_word(low, high):
+        return "".join(rng.choice(letters) for _ in range(rng.randint(low, high)))
+
+    short = [mixed_case(random_word(1, 19)) for _ in range(n)]
+    yield "short", short
+    yield "long", [mixed_case(random_word(1, 400)) for _ in range(5 * 10**4)]
+    # The same 17 bytes first, byte for byte, then 2 that vary.
+    yield "prefix", ["aA" * 8 + "a" + rng.choice("abcXYZ") + rng.choice("bB") for _ in range(n)]
+    # The same 17 letters first up to case only.
+    yield "prefix-case", [mixed_case("a" * 17) + rng.choice("abcXYZ") + rng.choice("bB") for _ in range(n)]
+    # A stem of one letter of random length in random case, then a short
+    # tail: all words share little, neighbours much.
+    yield "stems", [mixed_case("a" * rng.randint(0, 40)) + random_word(1, 6) for _ in range(6 * 10**5)]
+    yield "sorted", sorted(short)
+    yield "reversed", sorted(short, reverse=True)
+    yield "equal", ["Sameword"] * n
+    distinct = [mixed_case(random_word(1, 12)) for _ in range(1000)]
+    yield "repeats", [rng.choice(distinct) for _ in range(n)]
+
+
 def main():
     outdir = sys.argv[1]
     small = "--small" in sys.argv
@@ -86,6 +116,12 @@ def main():
         ws = [prefix + hard.choice("abcXYZ") + hard.choice("bB") for _ in range(count)]
         write("centrelex-prefix.in", f"{count}\n" + "\n".join(ws) + "\n")
         write("slotlex-prefix.in", f"{count}\n" + "\n".join(ws) + "\n" + prefix + "bb\n")
+
+    if not small:
+        for name, ws in word_lists(random.Random(20261210)):
+            # One file for both programs: centrelex stops after the words,
+            # slotlex reads the query after them.
+            write(f"words-{name}.in", f"{len(ws)}\n" + "\n".join(ws) + f"\n{ws[len(ws) // 3]}\n")
 
     # nodivisor: just above the largest prime gaps below 2^31, and the top.
     for i, value in enumerate([2147483647, 2147483646, 1294268778, 1453168432]):

@@ -298,7 +298,7 @@ private:
     std::size_t size_ = 0;
     std::array<std::uint32_t, 1024> primes_;
     std::array<Search, 1024> searches_;
-    std::array<std::size_t, 1024> owner_;  // the value each search is for
+    std::array<std::size_t, 1024> owner_;   // the value each search is for
     std::array<std::uint32_t, 1024> tops_;  // the top each search starts at
     // Every top from known_prime_ to known_top_ has known_prime_ as its
     // largest prime at or below it (none yet: an empty range).
