@@ -1,6 +1,6 @@
 // The operating system, behind the few calls the suite makes of it: open a
-// file to read, read, write, close, ask whether a descriptor is a terminal,
-// and keep the bytes of standard input and output unchanged. The build
+// file to read, read or map it, write, close, ask whether a descriptor is a
+// terminal, and keep the bytes of standard input and output unchanged. The build
 // compiles one implementation, platform_posix.cpp or platform_windows.cpp;
 // no other file of the suite tests for a platform.
 #pragma once
@@ -32,5 +32,18 @@ int write_all(int fd, const char* data, std::size_t size);
 int close(int fd);
 
 bool is_terminal(int fd);
+
+// The rest of the regular file open as fd, from its offset to its end,
+// mapped into memory read-only, with at least `slack` readable bytes after
+// it: its bytes and their number, or data == nullptr when fd is not a
+// regular file, nothing is left of it, or it cannot be mapped (then it is
+// read as before). The mapping lasts to the end of the program. Should the
+// file shrink while it is mapped, touching a byte it no longer has writes
+// shrank_message to standard error and ends the program with status 1.
+struct Mapping {
+    const char* data = nullptr;
+    std::size_t size = 0;
+};
+Mapping map_rest(int fd, std::size_t slack, const char* shrank_message);
 
 }  // namespace support::platform

@@ -2,7 +2,11 @@
 #include "platform.hpp"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,5 +54,57 @@ int write_all(int fd, const char* data, std::size_t size) {
 int close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
 
 bool is_terminal(int fd) { return ::isatty(fd) == 1; }
+
+namespace {
+
+const char* shrank = "";
+
+// A mapped file that shrank: its bytes past the new end are gone, and
+// touching them raises SIGBUS. Only async-signal-safe calls here.
+extern "C" void report_shrunk_file(int) {
+    const ssize_t ignored = ::write(standard_error, shrank, std::strlen(shrank));
+    static_cast<void>(ignored);
+    ::_exit(1);
+}
+
+}  // namespace
+
+Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
+#if defined(__wasi__)
+    // WASI has no mapping of files.
+    static_cast<void>(fd), static_cast<void>(slack), static_cast<void>(shrank_message);
+    return {};
+#else
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    const off_t offset = ::lseek(fd, 0, SEEK_CUR);
+    if (offset < 0 || offset >= status.st_size) return {};
+    const long page_size = ::sysconf(_SC_PAGESIZE);
+    if (page_size <= 0) return {};
+    const auto page = static_cast<std::uintmax_t>(page_size);
+    // The mapping starts at the page that holds the offset.
+    const auto skipped = static_cast<std::uintmax_t>(offset) % page;
+    const auto length = static_cast<std::uintmax_t>(status.st_size - offset) + skipped;
+    if (length > SIZE_MAX / 4) return {};  // no room for it here: read it instead
+    // Whole pages of the file, then whole pages of zeros for the slack: the
+    // space is taken first, and the file mapped over its start. (The bytes
+    // of the file's last page past its end read as zeros too.)
+    const auto file_pages = static_cast<std::size_t>((length + page - 1) / page * page);
+    const auto total = file_pages + static_cast<std::size_t>((slack + page - 1) / page * page);
+    void* const space = ::mmap(nullptr, total, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (space == MAP_FAILED) return {};
+    if (::mmap(space, static_cast<std::size_t>(length), PROT_READ, MAP_PRIVATE | MAP_FIXED, fd,
+               offset - static_cast<off_t>(skipped)) == MAP_FAILED) {
+        ::munmap(space, total);
+        return {};
+    }
+    shrank = shrank_message;
+    struct sigaction action = {};
+    action.sa_handler = report_shrunk_file;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, nullptr);
+    return {static_cast<const char*>(space) + skipped, static_cast<std::size_t>(length - skipped)};
+#endif
+}
 
 }  // namespace support::platform

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -67,5 +68,32 @@ int write_all(int fd, const char* data, std::size_t size) {
 int close(int fd) { return _close(fd) == 0 ? 0 : errno; }
 
 bool is_terminal(int fd) { return _isatty(fd) != 0; }
+
+// Windows keeps a file that is mapped from shrinking, so there is nothing
+// to report. A view ends with its last page, whose bytes past the end of the
+// file read as zeros: the file is mapped when they are enough slack.
+Mapping map_rest(int fd, std::size_t slack, const char*) {
+    struct _stat64 status;
+    if (fd == directory_descriptor || _fstat64(fd, &status) != 0 || (status.st_mode & _S_IFREG) == 0) return {};
+    const long long offset = _telli64(fd);
+    if (offset < 0 || offset >= status.st_size) return {};
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    const auto granularity = static_cast<unsigned long long>(system.dwAllocationGranularity);
+    const auto page = static_cast<unsigned long long>(system.dwPageSize);
+    const unsigned long long start = static_cast<unsigned long long>(offset) / granularity * granularity;
+    const unsigned long long length = static_cast<unsigned long long>(status.st_size) - start;
+    if (length > SIZE_MAX / 4 || page - length % page < slack || length % page == 0) return {};
+    const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    if (file == INVALID_HANDLE_VALUE) return {};
+    const HANDLE mapping = CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (mapping == nullptr) return {};
+    const void* view = MapViewOfFile(mapping, FILE_MAP_READ, static_cast<DWORD>(start >> 32),
+                                     static_cast<DWORD>(start & 0xffffffffu), static_cast<std::size_t>(length));
+    CloseHandle(mapping);  // the view keeps it
+    if (view == nullptr) return {};
+    const auto skipped = static_cast<std::size_t>(static_cast<unsigned long long>(offset) - start);
+    return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped};
+}
 
 }  // namespace support::platform

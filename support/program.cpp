@@ -155,6 +155,15 @@ void Program::fail_usage(std::string_view message) {
     fail_plain(text, exit_usage);
 }
 
+bool Program::keep_input() {
+    // What is said if the input file shrinks while it is mapped: the read
+    // error a shrinking file would give a reader that copies it.
+    shrank_message_ = std::string(name_) + ": ";
+    if (file_ != nullptr) shrank_message_ += std::string(file_) + ": ";
+    shrank_message_ += "read error: the input shrank while it was read\n";
+    return in.keep_input(shrank_message_.c_str());
+}
+
 void Program::fail_read_error() {
     std::string message = file_ != nullptr ? std::string(file_) + ": " : std::string();
     message += "read error: ";

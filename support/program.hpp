@@ -98,6 +98,10 @@ public:
 
     const char* name() const { return name_; }
 
+    // Asks that the words read stay valid to the end of the run (see
+    // Reader::keep_input): whether they do. Before anything is read.
+    bool keep_input();
+
     // For a program that reads several values before it answers them (to
     // work on them side by side): answer prints what it holds back. It is
     // called before the reader waits for more input, before an error is
@@ -120,6 +124,7 @@ private:
     const char* file_ = nullptr;  // the FILE operand, when it is not standard input
     void (*answer_)(void*) = nullptr;
     void* answer_context_ = nullptr;
+    std::string shrank_message_;  // for a mapped input that shrinks
 };
 
 }  // namespace support

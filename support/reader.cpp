@@ -38,6 +38,20 @@ Reader::Reader(std::string_view text) : storage_(text.size() + word_slack), end_
     buf_ = storage_.data();
 }
 
+Reader::Reader(const char* data, std::size_t size) : buf_(data), end_(size) {}
+
+bool Reader::keep_input(const char* shrank_message) {
+    if (fd_ < 0) return true;  // the bytes are all in memory already
+    if (base_ + end_ != 0) return false;
+    const platform::Mapping mapping = platform::map_rest(fd_, word_slack, shrank_message);
+    if (mapping.data == nullptr) return false;
+    buf_ = mapping.data;
+    end_ = mapping.size;
+    fd_ = -1;  // nothing more to read
+    storage_ = {};
+    return true;
+}
+
 void Reader::set_before_wait(void (*hook)(void*), void* context) {
     before_wait_ = hook;
     before_wait_context_ = context;

@@ -31,6 +31,9 @@ class Reader {
 public:
     explicit Reader(int fd);
     explicit Reader(std::string_view text);  // for tests: no descriptor (copies text)
+    // The size bytes at data, not copied: they must outlive the reader, and
+    // word_slack bytes after them must be readable.
+    Reader(const char* data, std::size_t size);
 
     // At least this many bytes after a word view's end can be read (what
     // they hold is unspecified), so that a program can copy or compare short
@@ -39,6 +42,14 @@ public:
 
     // Reads from fd from now on; only before anything has been read.
     void set_descriptor(int fd) { fd_ = fd; }
+
+    // Asks that every view the reader gives stay valid to the end of the
+    // run, which it can do when the input is a regular file: the file is
+    // mapped, and the reader's buffer is the file itself (no copy of it is
+    // made). Only before anything has been read. Whether views now last
+    // (false for a pipe or a terminal: a view lasts until the next
+    // conversion). See platform::map_rest for shrank_message.
+    bool keep_input(const char* shrank_message);
 
     // Called before the reader blocks waiting for more input (used to
     // flush pending output when standard output is a terminal).
@@ -148,6 +159,11 @@ public:
     // "%f": leading whitespace skipped, then anything strtof accepts the way
     // scanf collects it (sign, decimal or hexadecimal, inf, infinity, nan).
     Status read_float(float& value);
+
+    // Where the next conversion starts reading: for a reader whose views
+    // last (see keep_input), a place in its input, and the bytes from
+    // there to the end of the input are readable.
+    const char* position() const { return buf_ + pos_; }
 
     // Bytes consumed so far (used by tests to compare positions).
     std::size_t consumed() const { return base_ + pos_; }

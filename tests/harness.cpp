@@ -76,6 +76,8 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     posix_spawn_file_actions_init(&actions);
     if (options.closed_stdin) {
         posix_spawn_file_actions_addclose(&actions, 0);
+    } else if (options.piped_stdin) {
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     } else {
         const std::string& path = options.stdin_path.empty() ? in_path : options.stdin_path;
         posix_spawn_file_actions_addopen(&actions, 0, path.c_str(), O_RDONLY, 0);
@@ -107,6 +109,11 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
         words.insert(
             words.begin(),
             {"/bin/sh", "-c", "ulimit -v " + std::to_string(options.address_space_kib) + " && exec \"$@\"", "sh"});
+    }
+    if (options.piped_stdin) {
+        // The shell feeds the input through cat, then becomes the program.
+        const std::string& input_path = options.stdin_path.empty() ? in_path : options.stdin_path;
+        words.insert(words.begin(), {"/bin/sh", "-c", "cat \"$0\" | exec \"$@\"", input_path});
     }
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());

@@ -24,6 +24,7 @@ struct RunOptions {
     std::size_t output_limit = 0;  // if set, a pipe closed after this many bytes
     double timeout_seconds = 60;
     std::string stdin_path = {};        // empty: the input given to run()
+    bool piped_stdin = false;           // standard input is a pipe that cat feeds, not the file
     bool closed_stdin = false;          // standard input not open at all
     bool closed_stdout = false;         // standard output not open at all
     bool sigpipe_ignored = false;       // started with SIGPIPE ignored, as some shells and services do

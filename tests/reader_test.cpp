@@ -10,6 +10,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 #include "support.hpp"
 
@@ -233,33 +234,97 @@ TEST(Reader, ReportsEndOfInputRangeAndMalformedNumbers) {
     }
 }
 
+// A file holding text after `skip` other bytes, its offset at the text.
+FILE* file_with(std::string_view text, std::size_t skip = 0) {
+    FILE* file = std::tmpfile();
+    if (file == nullptr) return nullptr;
+    const std::string before(skip, 'z');
+    std::fwrite(before.data(), 1, before.size(), file);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fflush(file);
+    std::fseek(file, static_cast<long>(skip), SEEK_SET);
+    return file;
+}
+
+// The same conversions read from a file, and from the file mapped: at an
+// offset inside a page and at none, and ending on a page boundary with a
+// word (whose slack then lies past the file).
 TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
     // A word, a number and whitespace far longer than one read from the
     // descriptor.
     std::string word(200000, 'w');
     std::string text = "  " + word + " " + std::string(100000, '0') + "17 " + std::string(70000, '\n') + "x y";
-    FILE* file = std::tmpfile();
+    // Padded to end on a page boundary (of any page size up to 64 KiB), the
+    // last word right before it.
+    text += std::string(65534 - text.size() % 65536, ' ') + "z\n";
+    for (const bool mapped : {false, true}) {
+        for (const std::size_t skip : {std::size_t{0}, std::size_t{10}}) {
+            SCOPED_TRACE(std::string(mapped ? "mapped" : "read") + ", from byte " + std::to_string(skip));
+            FILE* file = file_with(text, skip);
+            ASSERT_NE(file, nullptr);
+            Reader reader(fileno(file));
+            if (mapped) {
+                EXPECT_TRUE(reader.keep_input("reader test: the file shrank\n"));
+            }
+            std::string_view got;
+            int value = 0;
+            char c = 0;
+            EXPECT_EQ(reader.read_word(got), Status::ok);
+            EXPECT_EQ(got, word);
+            EXPECT_EQ(reader.read_int(value), Status::ok);
+            EXPECT_EQ(value, 17);
+            EXPECT_EQ(reader.read_char(c), Status::ok);
+            EXPECT_EQ(c, ' ');
+            EXPECT_EQ(reader.read_word(got), Status::ok);
+            EXPECT_EQ(got, "x");
+            EXPECT_EQ(reader.token_line(), 70001u);
+            EXPECT_EQ(reader.read_word(got), Status::ok);
+            EXPECT_EQ(got, "y");
+            EXPECT_EQ(reader.read_word(got), Status::ok);
+            EXPECT_EQ(got, "z");
+            char after[Reader::word_slack];  // readable, whatever they hold
+            std::memcpy(after, got.data() + got.size(), sizeof after);
+            EXPECT_EQ(reader.read_word(got), Status::end_of_input);
+            EXPECT_EQ(reader.consumed(), text.size());
+            std::fclose(file);
+        }
+    }
+}
+
+// Views of a mapped file last; a pipe's are not kept, and a file that
+// shrinks while mapped is a read error, not a crash.
+TEST(Reader, KeepsTheInputOnlyWhereItCan) {
+    FILE* file = file_with("one two");
     ASSERT_NE(file, nullptr);
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fflush(file);
-    std::rewind(file);
-    Reader reader(fileno(file));
-    std::string_view got;
-    int value = 0;
-    char c = 0;
-    EXPECT_EQ(reader.read_word(got), Status::ok);
-    EXPECT_EQ(got, word);
-    EXPECT_EQ(reader.read_int(value), Status::ok);
-    EXPECT_EQ(value, 17);
-    EXPECT_EQ(reader.read_char(c), Status::ok);
-    EXPECT_EQ(c, ' ');
-    EXPECT_EQ(reader.read_word(got), Status::ok);
-    EXPECT_EQ(got, "x");
-    EXPECT_EQ(reader.token_line(), 70001u);
-    EXPECT_EQ(reader.read_word(got), Status::ok);
-    EXPECT_EQ(got, "y");
-    EXPECT_EQ(reader.read_word(got), Status::end_of_input);
+    Reader kept(fileno(file));
+    ASSERT_TRUE(kept.keep_input(""));
+    std::string_view first, second;
+    EXPECT_EQ(kept.read_word(first), Status::ok);
+    EXPECT_EQ(kept.read_word(second), Status::ok);
+    EXPECT_EQ(std::string(first) + std::string(second), "onetwo");
     std::fclose(file);
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    Reader piped(ends[0]);
+    EXPECT_FALSE(piped.keep_input(""));
+    ::close(ends[0]);
+    ::close(ends[1]);
+
+    std::string text;
+    for (int i = 0; i < 100000; ++i) text += "word ";
+    EXPECT_EXIT(
+        {
+            FILE* shrinking = file_with(text);
+            Reader reader(fileno(shrinking));
+            if (!reader.keep_input("reader test: the file shrank\n")) std::exit(3);
+            if (::ftruncate(fileno(shrinking), 0) != 0) std::exit(4);
+            std::string_view w;
+            while (reader.read_word(w) == Status::ok) {
+            }
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1), "the file shrank");
 }
 
 }  // namespace

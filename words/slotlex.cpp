@@ -173,23 +173,70 @@ long long count_preceding(const FrontCodedWords& words, std::string_view key) {
     return preceding;
 }
 
+// Bytes from to from + 7 of w (zeros past its end; from at most its length)
+// as a big-endian integer: comparing two of them orders the words by those
+// bytes, as strcmp does, since words hold no NUL. Eight bytes after w must be
+// readable.
+std::uint64_t bytes_at(std::string_view w, std::size_t from) {
+    std::uint64_t bytes;
+    std::memcpy(&bytes, w.data() + from, 8);
+    if constexpr (std::endian::native == std::endian::little) {
+        // The bytes reversed, in a pattern compilers make one instruction of.
+        bytes = bytes >> 32 | bytes << 32;
+        bytes = (bytes & 0xffff0000ffff0000u) >> 16 | (bytes & 0x0000ffff0000ffffu) << 16;
+        bytes = (bytes & 0xff00ff00ff00ff00u) >> 8 | (bytes & 0x00ff00ff00ff00ffu) << 8;
+    }
+    const std::size_t kept = std::min<std::size_t>(w.size() - from, 8);
+    return bytes & ~(~std::uint64_t{0} >> (4 * kept) >> (4 * kept));
+}
+
+// Whether w is smaller than or equal to key in strcmp order, eight bytes at
+// a time. Where eight bytes are the same and w ends among them, key ends
+// there too.
+bool not_above(std::string_view w, std::string_view key) {
+    for (std::size_t i = 0;; i += 8) {
+        const std::uint64_t a = bytes_at(w, i), b = bytes_at(key, i);
+        if (a != b) return a < b;
+        if (w.size() <= i + 8) return true;
+    }
+}
+
+// How many of the count words from `words` on are smaller than or equal to
+// key: the words are read again where they lie.
+long long count_not_above(support::Reader words, int count, std::string_view key) {
+    long long preceding = 0;
+    std::string_view w;
+    for (int i = 0; i < count; ++i) {
+        words.read_c_string(w);
+        preceding += not_above(w, key) ? 1 : 0;
+    }
+    return preceding;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     support::Program program("slotlex", argc, argv, help);
+    // From a file the words are not kept: they are read where they lie, once
+    // to reach the query and once to compare them with it.
+    const bool in_place = program.keep_input();
     const int word_count = program.read_int("word count");
     if (word_count < 0) {
         program.fail("word count: expected a count of 0 or more, found " + std::to_string(word_count));
     }
     // A word ends at its first NUL byte, as a C string does.
     FrontCodedWords words;
+    const char* const first = program.in.position();
     std::string_view word;
     for (int i = 0; i < word_count; ++i) {
         program.read_c_string(word, "word", i + 1LL, word_count);
-        words.add(word);
+        if (!in_place) words.add(word);
     }
+    const char* const last = program.in.position();
     std::string_view query;
     program.read_c_string(query, "query");
-    program.out.put_int(count_preceding(words, query) + 1);
+    const long long preceding =
+        in_place ? count_not_above(support::Reader(first, static_cast<std::size_t>(last - first)), word_count, query)
+                 : count_preceding(words, query);
+    program.out.put_int(preceding + 1);
     return program.finish();
 }
