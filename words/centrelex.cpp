@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -114,6 +115,7 @@ void copy_pieces(char* to, const char* from, std::size_t count) {
 class WordList {
 public:
     static constexpr std::size_t block_size = 32;
+    static constexpr bool views_last = false;  // each() shows a word in a buffer of its own
 
     WordList() = default;
     WordList(const WordList&) = delete;
@@ -122,7 +124,7 @@ public:
     // Adds word, which shares its first `shared` bytes with the word added
     // before (or fewer), and has 16 readable bytes after it, as the reader
     // leaves them. Those bytes are left out unless it starts a block.
-    void add(std::string_view word, std::size_t shared) {
+    void add(std::string_view word, std::size_t shared, const char* /* where its reading began */) {
         if (size_ % block_size == 0) {
             block_starts_.push_back(text_.size());
             shared = 0;
@@ -144,6 +146,7 @@ public:
         ++size_;
     }
     std::size_t size() const { return size_; }
+    void end_at(const char* /* the end of the last word */) {}
 
     // Calls visit(i, word) for every word from block first on, with its
     // index, in input order, while visit returns true. The word is viewed in
@@ -187,6 +190,45 @@ private:
     std::vector<std::size_t> block_starts_;
 };
 
+// The words where they lie in an input that the reader keeps (a mapped
+// file): nothing is copied. Where the reading of every 32nd word began is
+// kept, so that a walk can read again only the blocks it needs.
+class WordsInPlace {
+public:
+    static constexpr std::size_t block_size = WordList::block_size;
+    static constexpr bool views_last = true;  // each() shows a word where it lies
+
+    void add(std::string_view word, std::size_t, const char* from) {
+        if (size_ % block_size == 0) block_starts_.push_back(from);
+        last_ = word;
+        ++size_;
+    }
+    std::size_t size() const { return size_; }
+    void end_at(const char* end) { end_ = end; }
+
+    // As WordList::each, the words read again by the reader's own rules.
+    template <class Visit>
+    void each(Visit visit, std::size_t first = 0) const {
+        if (first >= block_starts_.size()) return;
+        const char* const from = block_starts_[first];
+        support::Reader words(from, static_cast<std::size_t>(end_ - from));
+        std::string_view word;
+        for (std::size_t i = first * block_size; i + 1 < size_; ++i) {
+            words.read_c_string(word);
+            if (!visit(i, word)) return;
+        }
+        visit(size_ - 1, last_);
+    }
+
+private:
+    // The last word as it was read: read again, it would end where this
+    // reader's input does, and be viewed in a copy that this reader owns.
+    std::string_view last_;
+    std::size_t size_ = 0;
+    std::vector<const char*> block_starts_;
+    const char* end_ = nullptr;
+};
+
 // The words as they are read, with what finding the middle key needs: the
 // number of leading bytes that all of them share (folded), each word's key,
 // its four folded bytes right after those (see key_of), and how many keys
@@ -194,16 +236,18 @@ private:
 // Ordering two words whose keys differ needs nothing else. The shared bytes
 // can only become fewer; the words read before they last did have their key
 // taken further on, and have it put right at the end.
+template <class List>
 class Words {
 public:
     using Index = std::uint32_t;  // a word's place in the list: there are fewer than 2^31
 
-    void add(std::string_view word) {
+    // Adds word, whose reading began at from.
+    void add(std::string_view word, const char* from) {
         // The bytes all the words share, up to case, are the fewest that any
         // word shares with the word before it. While there are any, that
         // word is kept, and the bytes a word shares with it are left out of
         // the list; words that share none take no time over it.
-        const std::string_view last(last_.data(), last_size_);
+        const std::string_view last = last_view_;
         std::size_t shared = 0;
         if (words_.size() == 0) {
             shared_ = word.size();
@@ -217,11 +261,15 @@ public:
                 }
             }
         }
-        words_.add(word, shared);
+        words_.add(word, shared, from);
         if (shared_ > 0) {
-            if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
-            copy_pieces(last_.data() + shared, word.data() + shared, word.size() - shared);
-            last_size_ = word.size();
+            if constexpr (List::views_last) {
+                last_view_ = word;
+            } else {
+                if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
+                copy_pieces(last_.data() + shared, word.data() + shared, word.size() - shared);
+                last_view_ = std::string_view(last_.data(), word.size());
+            }
         }
         const std::uint32_t key = key_of(word);
         keys_.push_back(key);
@@ -240,6 +288,8 @@ public:
     // in a queue, in input order, that turns by one place for every word
     // with a smaller key met after the first of them; the slots from (number
     // of smaller keys) onwards receive the queue's words from the front.
+    void end_at(const char* end) { words_.end_at(end); }
+
     std::string middle_word(std::size_t middle) {
         std::uint32_t* const keys = keys_.data();
         const std::size_t count = words_.size();
@@ -262,8 +312,11 @@ public:
         // (Without a branch, as the words of a large bucket can come in any
         // order: each word is written to the next place, which only a word
         // in the bucket keeps.)
-        std::vector<Index> in_bucket(bucket_sizes_[bucket] + std::size_t{1});
-        std::vector<Index> smaller_before(in_bucket.size());
+        // (Arrays the size of the bucket, which can hold every word, are
+        // left uninitialised: each place is written before it is read.)
+        const std::size_t in_size = bucket_sizes_[bucket];
+        const auto in_bucket = std::make_unique_for_overwrite<Index[]>(in_size + 1);
+        const auto smaller_before = std::make_unique_for_overwrite<Index[]>(in_size + 1);
         std::size_t smaller = 0, found = 0;
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint32_t b = keys[i] >> 16;
@@ -272,17 +325,16 @@ public:
             found += b == bucket ? 1 : 0;
             smaller = b == bucket ? 0 : smaller + (b < bucket ? 1 : 0);
         }
-        in_bucket.pop_back();
-        smaller_before.pop_back();
 
         // K among them, by the keys, then eight bytes at a time: keep the
         // words whose bytes are those of that rank among them, until they end
         // the words. A word dropped on the way is ordered to K by those
         // bytes. Words that go on past their key are looked up.
-        std::vector<std::int8_t> order(in_bucket.size());  // each word's in the bucket to K
-        std::vector<Index> left(in_bucket.size());         // the words kept (place in in_bucket)
-        std::vector<std::uint64_t> round_keys(in_bucket.size());
-        for (std::size_t j = 0; j < left.size(); ++j) {
+        std::vector<std::int8_t> order(in_size);                             // each word's in the bucket to K
+        const auto left = std::make_unique_for_overwrite<Index[]>(in_size);  // the words kept (place in in_bucket)
+        std::size_t left_size = in_size;
+        const auto round_keys = std::make_unique_for_overwrite<std::uint64_t[]>(in_size);
+        for (std::size_t j = 0; j < left_size; ++j) {
             left[j] = static_cast<Index>(j);
             // The key, then a byte that is 1 when the word goes on past it:
             // that orders the words with the same key as strcasecmp does.
@@ -296,20 +348,20 @@ public:
             if (from > shared_) {
                 if (copies.empty()) {
                     std::vector<Index> indices;
-                    for (std::size_t j : left) indices.push_back(in_bucket[j]);
+                    for (std::size_t l = 0; l < left_size; ++l) indices.push_back(in_bucket[left[l]]);
                     copies = copies_of(indices, copied);
                 }
-                for (std::size_t l = 0; l < left.size(); ++l) round_keys[l] = key_at(copies[l], from);
+                for (std::size_t l = 0; l < left_size; ++l) round_keys[l] = key_at(copies[l], from);
             }
             std::uint64_t key = round_keys[0];
-            if (std::any_of(round_keys.begin(), round_keys.begin() + static_cast<std::ptrdiff_t>(left.size()),
+            if (std::any_of(round_keys.get(), round_keys.get() + left_size,
                             [key](std::uint64_t k) { return k != key; })) {
-                sorted.assign(round_keys.begin(), round_keys.begin() + static_cast<std::ptrdiff_t>(left.size()));
+                sorted.assign(round_keys.get(), round_keys.get() + left_size);
                 std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(rank), sorted.end());
                 key = sorted[rank];
             }
             std::size_t kept = 0;
-            for (std::size_t l = 0; l < left.size(); ++l) {
+            for (std::size_t l = 0; l < left_size; ++l) {
                 if (round_keys[l] == key) {
                     left[kept] = left[l];
                     if (!copies.empty()) copies[kept] = copies[l];
@@ -319,15 +371,15 @@ public:
                     if (round_keys[l] < key) --rank;
                 }
             }
-            left.resize(kept);
+            left_size = kept;
             if (!copies.empty()) copies.resize(kept);
             if ((key & 0xff) == 0) break;
         }
-        const std::size_t with_k = left.size();
+        const std::size_t with_k = left_size;
 
         // The queue, in a ring that holds every word with key K (by index):
         // turning it moves the front word to the back.
-        std::vector<Index> queue(with_k);
+        const auto queue = std::make_unique_for_overwrite<Index[]>(with_k);
         std::size_t front = 0, queued = 0, below = 0;
         auto turn = [&](std::size_t times) {
             below += times;
@@ -340,7 +392,7 @@ public:
                 if (++front == with_k) front = 0;
             }
         };
-        for (std::size_t j = 0; j < in_bucket.size(); ++j) {
+        for (std::size_t j = 0; j < in_size; ++j) {
             turn(smaller_before[j]);
             if (order[j] < 0) {
                 turn(1);
@@ -365,16 +417,17 @@ private:
     // in text with 16 zero bytes after the last, decoding only the blocks
     // that hold them.
     std::vector<std::string_view> copies_of(const std::vector<Index>& indices, std::string& text) const {
+        if constexpr (List::views_last) return views_of(indices);
         std::vector<std::size_t> ends;
         while (ends.size() < indices.size()) {
-            const std::size_t block = indices[ends.size()] / WordList::block_size;
+            const std::size_t block = indices[ends.size()] / List::block_size;
             words_.each(
                 [&](std::size_t i, std::string_view w) {
                     if (i == indices[ends.size()]) {
                         text += w;
                         ends.push_back(text.size());
                     }
-                    return ends.size() < indices.size() && indices[ends.size()] / WordList::block_size == block;
+                    return ends.size() < indices.size() && indices[ends.size()] / List::block_size == block;
                 },
                 block);
         }
@@ -386,9 +439,24 @@ private:
         return copies;
     }
 
-    WordList words_;
-    std::string last_;  // the word added last, in its first last_size_ bytes
-    std::size_t last_size_ = 0;
+    // The words with these indices (ascending), where they lie.
+    std::vector<std::string_view> views_of(const std::vector<Index>& indices) const {
+        std::vector<std::string_view> views;
+        while (views.size() < indices.size()) {
+            const std::size_t block = indices[views.size()] / List::block_size;
+            words_.each(
+                [&](std::size_t i, std::string_view w) {
+                    if (i == indices[views.size()]) views.push_back(w);
+                    return views.size() < indices.size() && indices[views.size()] / List::block_size == block;
+                },
+                block);
+        }
+        return views;
+    }
+
+    List words_;
+    std::string last_;                      // a copy of the word added last, where views do not last
+    std::string_view last_view_;            // the word added last
     std::size_t shared_ = 0;                // leading bytes that every word shares, folded
     std::size_t settled_from_ = 0;          // the words from here on have their key right
     support::Block<std::uint32_t> keys_;    // by word
@@ -396,22 +464,32 @@ private:
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    support::Program program("centrelex", argc, argv, help);
+// Reads the words into a List and prints the middle one.
+template <class List>
+int find_middle(support::Program& program) {
     const int word_count = program.read_int("word count");
     if (word_count < 1) {
         program.fail("word count: expected a count of 1 or more, found " + std::to_string(word_count));
     }
-    Words words;
+    Words<List> words;
     std::string_view word;
     for (int i = 0; i < word_count; ++i) {
         // A word ends at its first NUL byte, as a C string does.
+        const char* const from = program.in.position();
         program.read_c_string(word, "word", i + 1LL, word_count);
-        words.add(word);
+        words.add(word, from);
     }
+    words.end_at(program.in.position());
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;
     program.out.put(words.middle_word(static_cast<std::size_t>(middle)));
     return program.finish();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    support::Program program("centrelex", argc, argv, help);
+    // A file's words are used where they lie in it; a pipe's are kept.
+    if (program.keep_input()) return find_middle<WordsInPlace>(program);
+    return find_middle<WordList>(program);
 }
