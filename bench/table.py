@@ -28,10 +28,10 @@ def seconds(value):
 def memory(results, ident):
     path = os.path.join(results, f"{ident}-memory")
     if not os.path.exists(path):
-        return "-"
+        return "- | -"
     with open(path) as f:
-        peak_kib, input_bytes = (int(line) for line in f.read().split())
-    return f"{peak_kib / 1024:.1f} MiB ({input_bytes / 2**20:.1f} MiB in)"
+        peak_kib, faults, input_bytes = (int(value) for value in f.read().split())
+    return f"{peak_kib / 1024:.1f} MiB ({input_bytes / 2**20:.1f} MiB in) | {faults}"
 
 
 def ratio(a, b):
@@ -41,8 +41,8 @@ def ratio(a, b):
 def main():
     results = sys.argv[1]
     print("| program | workload | ours | I/O floor | scan | literal | ours ÷ floor | ours ÷ scan "
-          "| literal ÷ ours | peak memory |")
-    print("|---|---|---|---|---|---|---|---|---|---|")
+          "| literal ÷ ours | peak memory | page faults |")
+    print("|---|---|---|---|---|---|---|---|---|---|---|")
     for row in sys.argv[2:]:
         ident, program, workload = row.split("|", 2)
         ours = median(results, f"{ident}-ours")
