@@ -2,13 +2,16 @@
 #include "platform.hpp"
 
 #include <cerrno>
-#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+// WASI has neither signals nor a mapping of files.
+#if !defined(__wasi__)
+#include <csignal>
+#include <sys/mman.h>
+#endif
 
 namespace support::platform {
 
@@ -55,6 +58,12 @@ int close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
 
 bool is_terminal(int fd) { return ::isatty(fd) == 1; }
 
+#if defined(__wasi__)
+
+Mapping map_rest(int, std::size_t, const char*) { return {}; }
+
+#else
+
 namespace {
 
 const char* shrank = "";
@@ -70,11 +79,6 @@ extern "C" void report_shrunk_file(int) {
 }  // namespace
 
 Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
-#if defined(__wasi__)
-    // WASI has no mapping of files.
-    static_cast<void>(fd), static_cast<void>(slack), static_cast<void>(shrank_message);
-    return {};
-#else
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return {};
     const off_t offset = ::lseek(fd, 0, SEEK_CUR);
@@ -104,7 +108,8 @@ Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGBUS, &action, nullptr);
     return {static_cast<const char*>(space) + skipped, static_cast<std::size_t>(length - skipped)};
-#endif
 }
+
+#endif
 
 }  // namespace support::platform

@@ -97,6 +97,19 @@ std::size_t common_prefix(std::string_view a, std::string_view b) {
     }
 }
 
+// a and b compared as strcasecmp compares them in the default locale, from
+// byte from on (at most the length of each): below, equal to or above 0.
+// Eight bytes after the end of each must be readable.
+int compare(std::string_view a, std::string_view b, std::size_t from) {
+    for (std::size_t i = from;; i += 8) {
+        const std::uint64_t x = key_at(a, i), y = key_at(b, i);
+        if (x != y) return x < y ? -1 : 1;
+        // The same eight bytes: where a ends before the last of them, so
+        // does b (words hold no NUL, which a key has past a word's end).
+        if (a.size() < i + 8) return 0;
+    }
+}
+
 // Copies count bytes in 16-byte pieces, and whatever follows them up to the
 // end of the last piece: count + 15 bytes from `from` must be readable and as
 // many at `to` writable. A short word is copied without a branch on its length.
@@ -311,9 +324,8 @@ public:
         // number of those after the last.
         // (Without a branch, as the words of a large bucket can come in any
         // order: each word is written to the next place, which only a word
-        // in the bucket keeps.)
-        // (Arrays the size of the bucket, which can hold every word, are
-        // left uninitialised: each place is written before it is read.)
+        // in the bucket keeps. The arrays are left uninitialised: each place
+        // is written before it is read.)
         const std::size_t in_size = bucket_sizes_[bucket];
         const auto in_bucket = std::make_unique_for_overwrite<Index[]>(in_size + 1);
         const auto smaller_before = std::make_unique_for_overwrite<Index[]>(in_size + 1);
@@ -325,60 +337,47 @@ public:
             found += b == bucket ? 1 : 0;
             smaller = b == bucket ? 0 : smaller + (b < bucket ? 1 : 0);
         }
-
-        // K among them, by the keys, then eight bytes at a time: keep the
-        // words whose bytes are those of that rank among them, until they end
-        // the words. A word dropped on the way is ordered to K by those
-        // bytes. Words that go on past their key are looked up.
-        std::vector<std::int8_t> order(in_size);                             // each word's in the bucket to K
-        const auto left = std::make_unique_for_overwrite<Index[]>(in_size);  // the words kept (place in in_bucket)
-        std::size_t left_size = in_size;
-        const auto round_keys = std::make_unique_for_overwrite<std::uint64_t[]>(in_size);
-        for (std::size_t j = 0; j < left_size; ++j) {
-            left[j] = static_cast<Index>(j);
-            // The key, then a byte that is 1 when the word goes on past it:
-            // that orders the words with the same key as strcasecmp does.
+        // K's four bytes, and whether it goes on past them: the words of the
+        // bucket counted by the other two bytes, then by that bit, which is
+        // how strcasecmp orders them.
+        const std::uint8_t* const goes_on = goes_on_.data();
+        std::vector<std::uint32_t> counts(std::size_t{1} << 17);
+        for (std::size_t j = 0; j < in_size; ++j) {
             const std::size_t i = in_bucket[j];
-            round_keys[j] = std::uint64_t{keys[i]} << 8 | goes_on_.data()[i];
+            ++counts[(keys[i] & 0xffff) << 1 | goes_on[i]];
         }
-        std::string copied;  // the words kept, once looked up
-        std::vector<std::string_view> copies;
-        std::vector<std::uint64_t> sorted;
-        for (std::size_t from = shared_;; from += from == shared_ ? 4 : 8) {
-            if (from > shared_) {
-                if (copies.empty()) {
-                    std::vector<Index> indices;
-                    for (std::size_t l = 0; l < left_size; ++l) indices.push_back(in_bucket[left[l]]);
-                    copies = copies_of(indices, copied);
-                }
-                for (std::size_t l = 0; l < left_size; ++l) round_keys[l] = key_at(copies[l], from);
+        std::uint32_t low = 0;
+        while (counts[low] <= rank) rank -= counts[low++];
+        const std::uint32_t k_key = bucket << 16 | low >> 1;
+        const std::uint8_t k_goes_on = low & 1;
+        std::size_t with_k = counts[low];  // the words equal to K
+        // When K goes on, the words with its four bytes that go on too are
+        // ordered by the rest of their bytes, past those they all share:
+        // K is the one of that rank among them.
+        std::string copied;
+        std::vector<std::string_view> rest;  // those words, in input order
+        std::string_view k;
+        const std::size_t from = shared_ + 4;
+        if (k_goes_on) {
+            std::vector<Index> indices;
+            indices.reserve(with_k);
+            for (std::size_t j = 0; j < in_size; ++j) {
+                const std::size_t i = in_bucket[j];
+                if (keys[i] == k_key && goes_on[i]) indices.push_back(static_cast<Index>(i));
             }
-            std::uint64_t key = round_keys[0];
-            if (std::any_of(round_keys.get(), round_keys.get() + left_size,
-                            [key](std::uint64_t k) { return k != key; })) {
-                sorted.assign(round_keys.get(), round_keys.get() + left_size);
-                std::nth_element(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(rank), sorted.end());
-                key = sorted[rank];
-            }
-            std::size_t kept = 0;
-            for (std::size_t l = 0; l < left_size; ++l) {
-                if (round_keys[l] == key) {
-                    left[kept] = left[l];
-                    if (!copies.empty()) copies[kept] = copies[l];
-                    ++kept;
-                } else {
-                    order[left[l]] = round_keys[l] < key ? -1 : 1;
-                    if (round_keys[l] < key) --rank;
-                }
-            }
-            left_size = kept;
-            if (!copies.empty()) copies.resize(kept);
-            if ((key & 0xff) == 0) break;
+            rest = copies_of(indices, copied);
+            std::vector<Index> by_rank(rest.size());
+            for (std::size_t r = 0; r < by_rank.size(); ++r) by_rank[r] = static_cast<Index>(r);
+            std::nth_element(by_rank.begin(), by_rank.begin() + static_cast<std::ptrdiff_t>(rank), by_rank.end(),
+                             [&](Index x, Index y) { return compare(rest[x], rest[y], from) < 0; });
+            k = rest[by_rank[rank]];
+            with_k = static_cast<std::size_t>(
+                std::count_if(rest.begin(), rest.end(), [&](std::string_view w) { return compare(w, k, from) == 0; }));
         }
-        const std::size_t with_k = left_size;
 
-        // The queue, in a ring that holds every word with key K (by index):
-        // turning it moves the front word to the back.
+        // The queue, in a ring that holds every word equal to K (by index):
+        // turning it moves the front word to the back. Every word smaller
+        // than K turns it once, in input order.
         const auto queue = std::make_unique_for_overwrite<Index[]>(with_k);
         std::size_t front = 0, queued = 0, below = 0;
         auto turn = [&](std::size_t times) {
@@ -392,13 +391,23 @@ public:
                 if (++front == with_k) front = 0;
             }
         };
+        std::size_t next_rest = 0;
         for (std::size_t j = 0; j < in_size; ++j) {
             turn(smaller_before[j]);
-            if (order[j] < 0) {
+            const std::size_t i = in_bucket[j];
+            int order;  // word i to K
+            if (keys[i] != k_key) {
+                order = keys[i] < k_key ? -1 : 1;
+            } else if (goes_on[i] != k_goes_on) {
+                order = goes_on[i] < k_goes_on ? -1 : 1;
+            } else {
+                order = k_goes_on ? compare(rest[next_rest++], k, from) : 0;
+            }
+            if (order < 0) {
                 turn(1);
-            } else if (order[j] == 0) {
+            } else if (order == 0) {
                 const std::size_t back = front + queued++;
-                queue[back < with_k ? back : back - with_k] = in_bucket[j];
+                queue[back < with_k ? back : back - with_k] = static_cast<Index>(i);
             }
         }
         turn(smaller);
