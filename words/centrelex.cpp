@@ -451,6 +451,7 @@ private:
     // The words with these indices (ascending), where they lie.
     std::vector<std::string_view> views_of(const std::vector<Index>& indices) const {
         std::vector<std::string_view> views;
+        views.reserve(indices.size());
         while (views.size() < indices.size()) {
             const std::size_t block = indices[views.size()] / List::block_size;
             words_.each(
