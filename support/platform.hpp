@@ -43,7 +43,11 @@ bool is_terminal(int fd);
 struct Mapping {
     const char* data = nullptr;
     std::size_t size = 0;
+    long long offset = 0;  // where in the file data begins
 };
 Mapping map_rest(int fd, std::size_t slack, const char* shrank_message);
+
+// Moves the offset of fd, open on a regular file, to offset.
+void seek(int fd, long long offset);
 
 }  // namespace support::platform

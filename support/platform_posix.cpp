@@ -58,10 +58,11 @@ int close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
 
 bool is_terminal(int fd) { return ::isatty(fd) == 1; }
 
+void seek(int fd, long long offset) { ::lseek(fd, static_cast<off_t>(offset), SEEK_SET); }
+
 #if defined(__wasi__)
 
 Mapping map_rest(int, std::size_t, const char*) { return {}; }
-
 #else
 
 namespace {
@@ -107,7 +108,7 @@ Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
     action.sa_handler = report_shrunk_file;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGBUS, &action, nullptr);
-    return {static_cast<const char*>(space) + skipped, static_cast<std::size_t>(length - skipped)};
+    return {static_cast<const char*>(space) + skipped, static_cast<std::size_t>(length - skipped), offset};
 }
 
 #endif

@@ -93,7 +93,9 @@ Mapping map_rest(int fd, std::size_t slack, const char*) {
     CloseHandle(mapping);  // the view keeps it
     if (view == nullptr) return {};
     const auto skipped = static_cast<std::size_t>(static_cast<unsigned long long>(offset) - start);
-    return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped};
+    return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped, offset};
 }
+
+void seek(int fd, long long offset) { _lseeki64(fd, offset, SEEK_SET); }
 
 }  // namespace support::platform

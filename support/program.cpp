@@ -218,6 +218,7 @@ float Program::read_float(std::string_view what, long long index, long long coun
 
 int Program::finish() {
     if (in.error() != 0) fail_read_error();
+    in.leave_offset();
     answer_held();
     out.flush();
     int error = out.error();

@@ -47,9 +47,15 @@ bool Reader::keep_input(const char* shrank_message) {
     if (mapping.data == nullptr) return false;
     buf_ = mapping.data;
     end_ = mapping.size;
+    mapped_fd_ = fd_;
+    mapped_offset_ = mapping.offset;
     fd_ = -1;  // nothing more to read
     storage_ = {};
     return true;
+}
+
+void Reader::leave_offset() {
+    if (mapped_fd_ >= 0) platform::seek(mapped_fd_, mapped_offset_ + static_cast<long long>(consumed()));
 }
 
 void Reader::set_before_wait(void (*hook)(void*), void* context) {

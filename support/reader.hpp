@@ -51,6 +51,12 @@ public:
     // conversion). See platform::map_rest for shrank_message.
     bool keep_input(const char* shrank_message);
 
+    // A mapped file's offset is left where the reading stopped, as a
+    // program that read no further would leave it (for a program that
+    // shares the file after this one). For a file that is read, it is
+    // where the last read ended.
+    void leave_offset();
+
     // Called before the reader blocks waiting for more input (used to
     // flush pending output when standard output is a terminal).
     void set_before_wait(void (*hook)(void*), void* context);
@@ -279,6 +285,8 @@ private:
     }
 
     int fd_ = -1;
+    int mapped_fd_ = -1;           // the file mapped, if one is
+    long long mapped_offset_ = 0;  // where in it the mapping begins
     std::vector<char> storage_;
     const char* buf_ = nullptr;
     std::size_t pos_ = 0;

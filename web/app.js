@@ -151,7 +151,13 @@ async function run() {
     const exitStatus = await running.done;
     running = null;
     status.value = exitStatus === null ? 'stopped' : String(exitStatus);
-    download.href = URL.createObjectURL(new Blob(collected.stdout, { type: 'application/octet-stream' }));
+    const output = new Blob(collected.stdout, { type: 'application/octet-stream' });
+    download.href = URL.createObjectURL(output);
+    try {
+        copyText = new TextDecoder('utf-8', { fatal: true }).decode(await output.arrayBuffer());
+    } catch {
+        copyText = stdout.textContent;
+    }
     runButton.disabled = false;
     stopButton.disabled = true;
     markOutput();
@@ -161,9 +167,12 @@ function stop() {
     if (running) running.stop();
 }
 
+// The output as text to copy: its characters where its bytes are UTF-8, so
+// that pasting it gives those bytes again, else one character per byte.
+let copyText = '';
 async function copyOutput() {
     try {
-        await navigator.clipboard.writeText(stdout.textContent);
+        await navigator.clipboard.writeText(copyText);
     } catch {
         // Without clipboard access (a page not served from a secure origin),
         // select the output for the reader to copy.

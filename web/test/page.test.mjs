@@ -173,7 +173,14 @@ test('a file is read as raw bytes', async () => {
         ['rotfive', Buffer.from('\xe9t\xe9\n2\n', 'latin1')],
     ];
     for (const [program, bytes] of files) {
-        assert.deepEqual(await runFile(program, bytes), native(program, bytes), `${program} on ${JSON.stringify(bytes.toString('latin1'))}`);
+        const expected = native(program, bytes);
+        assert.deepEqual(await runFile(program, bytes), expected, `${program} on ${JSON.stringify(bytes.toString('latin1'))}`);
+        // The download gives the same bytes.
+        const downloaded = await page.evaluate(async () => {
+            const response = await fetch(document.getElementById('download').href);
+            return [...new Uint8Array(await response.arrayBuffer())];
+        });
+        assert.equal(Buffer.from(downloaded).toString('latin1'), expected.stdout);
     }
 });
 
