@@ -82,11 +82,11 @@ extern "C" void report_shrunk_file(int) {
 Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    // The offset, or -1 if it cannot be told: as unsigned, that is past
+    // any end.
     const off_t offset = ::lseek(fd, 0, SEEK_CUR);
-    if (offset < 0 || offset >= status.st_size) return {};
-    const long page_size = ::sysconf(_SC_PAGESIZE);
-    if (page_size <= 0) return {};
-    const auto page = static_cast<std::uintmax_t>(page_size);
+    if (static_cast<std::uintmax_t>(offset) >= static_cast<std::uintmax_t>(status.st_size)) return {};
+    const auto page = static_cast<std::uintmax_t>(::sysconf(_SC_PAGESIZE));
     // The mapping starts at the page that holds the offset.
     const auto skipped = static_cast<std::uintmax_t>(offset) % page;
     const auto length = static_cast<std::uintmax_t>(status.st_size - offset) + skipped;

@@ -42,7 +42,6 @@ Reader::Reader(const char* data, std::size_t size) : buf_(data), end_(size) {}
 
 bool Reader::keep_input(const char* shrank_message) {
     if (fd_ < 0) return true;  // the bytes are all in memory already
-    if (base_ + end_ != 0) return false;
     const platform::Mapping mapping = platform::map_rest(fd_, word_slack, shrank_message);
     if (mapping.data == nullptr) return false;
     buf_ = mapping.data;

@@ -306,6 +306,9 @@ TEST(Reader, KeepsTheInputOnlyWhereItCan) {
     EXPECT_EQ(std::string(first) + std::string(second), "onetwo");
     std::fclose(file);
 
+    Reader in_memory("one two");
+    EXPECT_TRUE(in_memory.keep_input(""));
+
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
     Reader piped(ends[0]);

@@ -39,6 +39,9 @@ TEST(Centrelex, ExamplesAndEdgeCases) {
                                   {"a word that is only a NUL is empty", std::string_view("3 \0 b c", 7), "b"},
                                   {"equal in the first eight bytes",
                                    "5  abcdefgh ABCDEFGHy abcdefghyy abcdefghw abcdefghy", "ABCDEFGHy"},
+                                  {"the same four bytes, the middle word ends there", "3 abcd abcdx ABCD", "ABCD"},
+                                  {"the same four bytes, the middle word goes on", "3 Abcde abcd ABcd", "ABcd"},
+                                  {"the same four bytes, four words", "4 abcdx ABCD abcd Abcdy", "abcd"},
                               });
 }
 

@@ -166,7 +166,6 @@ public:
     // a buffer, with 16 readable bytes after it, until visit returns.
     template <class Visit>
     void each(Visit visit, std::size_t first = 0) const {
-        if (first >= block_starts_.size()) return;
         std::string word;
         const char* p = text_.data() + block_starts_[first];
         for (std::size_t i = first * block_size; i < size_; ++i) {
@@ -222,7 +221,6 @@ public:
     // As WordList::each, the words read again by the reader's own rules.
     template <class Visit>
     void each(Visit visit, std::size_t first = 0) const {
-        if (first >= block_starts_.size()) return;
         const char* const from = block_starts_[first];
         support::Reader words(from, static_cast<std::size_t>(end_ - from));
         std::string_view word;
