@@ -170,6 +170,9 @@ public:
     // last (see keep_input), a place in its input, and the bytes from
     // there to the end of the input are readable.
     const char* position() const { return buf_ + pos_; }
+    // The bytes after position(), as far as they are read: for a reader
+    // whose views last, the rest of its input.
+    std::string_view unread() const { return std::string_view(buf_ + pos_, end_ - pos_); }
 
     // Bytes consumed so far (used by tests to compare positions).
     std::size_t consumed() const { return base_ + pos_; }

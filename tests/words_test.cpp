@@ -119,6 +119,16 @@ TEST(Slotlex, ExamplesAndEdgeCases) {
                                  "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxz",
                                  "2"},
                                 {"bytes above 127 compare unsigned", "2 \xff a b", "2"},
+                                {"every kind of whitespace, and bytes that only look like it",
+                                 "5\t\x89"
+                                 "a \xa0"
+                                 "b\x0e"
+                                 "c\r\n\x08"
+                                 "d\f\vzz\t \x1fq  \xa0"
+                                 "b\x0e"
+                                 "c",
+                                 "6"},
+                                {"the query right after eight bytes", "1 abcdef q", "2"},
                             });
 }
 
@@ -165,12 +175,18 @@ TEST(Slotlex, AgreesWithTheSortAndScan) {
         const bool same_prefix = round % 24 >= 12;
         std::vector<std::string> words;
         std::string input = std::to_string(count);
+        // Words apart by any whitespace, one to three bytes of it.
+        auto space = [&rng] {
+            std::string s;
+            for (int n = 1 + static_cast<int>(rng() % 3); n > 0; --n) s += " \t\n\v\f\r"[rng() % 6];
+            return s;
+        };
         for (int i = 0; i < count; ++i) {
             words.push_back(word(prefix, same_prefix));
-            input += ' ' + words.back();
+            input += space() + words.back();
         }
         std::string query = word(prefix, same_prefix);
-        input += "\n" + query;
+        input += space() + query;
         SCOPED_TRACE(input);
         auto r = run("slotlex", input, {.piped_stdin = round % 2 == 1});
         ASSERT_EQ(r.out, reference::slotlex(words, query))

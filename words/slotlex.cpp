@@ -201,42 +201,86 @@ bool not_above(std::string_view w, std::string_view key) {
     }
 }
 
-// How many of the count words from `words` on are smaller than or equal to
-// key: the words are read again where they lie.
-long long count_not_above(support::Reader words, int count, std::string_view key) {
-    long long preceding = 0;
-    std::string_view w;
-    for (int i = 0; i < count; ++i) {
-        words.read_c_string(w);
-        preceding += not_above(w, key) ? 1 : 0;
+// Where the n-th (n >= 1) whitespace-separated token of text starts, or
+// nullptr when it has fewer: the starts of tokens are counted eight bytes at
+// a time, each byte flagged (0x80) as whitespace or not by arithmetic.
+const char* token_start(std::string_view text, std::uint64_t n) {
+    constexpr std::uint64_t ones = 0x0101010101010101u, high = 0x8080808080808080u;
+    constexpr bool little = std::endian::native == std::endian::little;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool after_space = true;  // whether the byte before p is whitespace (or there is none)
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, p, 8);
+        const std::uint64_t low = x & ~high;
+        const std::uint64_t not_blank = x ^ (ones * ' ');
+        const std::uint64_t blank = ~(((not_blank & ~high) + ~high) | not_blank) & high;  // ' '
+        const std::uint64_t control = (low + ones * (0x80 - '\t')) & ~(low + ones * (0x80 - '\r' - 1)) & ~x & high;
+        const std::uint64_t space = blank | control;
+        // Each byte's flag moved to the byte after it in memory.
+        const std::uint64_t before = little ? space << 8 | (after_space ? 0x80u : 0u)
+                                            : space >> 8 | (after_space ? std::uint64_t{0x80} << 56 : 0u);
+        std::uint64_t starts = ~space & high & before;
+        const auto found = static_cast<std::uint64_t>(std::popcount(starts));
+        if (found >= n) {
+            // The n-th of them in memory order: the lowest bits first on a
+            // little-endian machine, the highest on a big-endian one.
+            for (; n > 1; --n) starts &= little ? starts - 1 : ~(std::uint64_t{1} << (63 - std::countl_zero(starts)));
+            return p + (little ? std::countr_zero(starts) : std::countl_zero(starts)) / 8;
+        }
+        n -= found;
+        after_space = ((little ? space >> 56 : space) & 0x80) != 0;
     }
-    return preceding;
+    for (; p < end; ++p) {
+        const bool space = support::is_space(static_cast<unsigned char>(*p));
+        if (!space && after_space && --n == 0) return p;
+        after_space = space;
+    }
+    return nullptr;
+}
+
+// The query of a list that lies in memory, found ahead of the words: the
+// bytes of the token after the count words in text (which follows the
+// count), as a C string sees them, with 16 zero bytes after them; empty
+// when the text has no such token (reading the words will report it).
+std::string query_after(std::string_view text, int count) {
+    const char* const start = token_start(text, static_cast<std::uint64_t>(count) + 1);
+    if (start == nullptr) return std::string(16, '\0');
+    support::Reader token(start, static_cast<std::size_t>(text.data() + text.size() - start));
+    std::string_view query;
+    token.read_c_string(query);
+    return std::string(query) + std::string(16, '\0');
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     support::Program program("slotlex", argc, argv, help);
-    // From a file the words are not kept: they are read where they lie, once
-    // to reach the query and once to compare them with it.
+    // From a file, which lies whole in memory, the query is found first and
+    // each word compared with it as it is read: nothing is kept. From a
+    // pipe, the words are kept until the query comes.
     const bool in_place = program.keep_input();
     const int word_count = program.read_int("word count");
     if (word_count < 0) {
         program.fail("word count: expected a count of 0 or more, found " + std::to_string(word_count));
     }
+    const std::string found = in_place ? query_after(program.in.unread(), word_count) : std::string();
+    const std::string_view query_ahead(found.data(), found.empty() ? 0 : found.size() - 16);  // 16 zeros after
+    long long preceding = 0;
     // A word ends at its first NUL byte, as a C string does.
     FrontCodedWords words;
-    const char* const first = program.in.position();
     std::string_view word;
     for (int i = 0; i < word_count; ++i) {
         program.read_c_string(word, "word", i + 1LL, word_count);
-        if (!in_place) words.add(word);
+        if (in_place) {
+            preceding += not_above(word, query_ahead) ? 1 : 0;
+        } else {
+            words.add(word);
+        }
     }
-    const char* const last = program.in.position();
     std::string_view query;
     program.read_c_string(query, "query");
-    const long long preceding =
-        in_place ? count_not_above(support::Reader(first, static_cast<std::size_t>(last - first)), word_count, query)
-                 : count_preceding(words, query);
+    if (!in_place) preceding = count_preceding(words, query);
     program.out.put_int(preceding + 1);
     return program.finish();
 }
