@@ -420,46 +420,45 @@ private:
         return static_cast<std::uint32_t>(key_at(word, shared_) >> 32);
     }
 
-    // Copies of the words with these indices (ascending), one after another
-    // in text with 16 zero bytes after the last, decoding only the blocks
-    // that hold them.
-    std::vector<std::string_view> copies_of(const std::vector<Index>& indices, std::string& text) const {
-        if constexpr (List::views_last) return views_of(indices);
-        std::vector<std::size_t> ends;
-        while (ends.size() < indices.size()) {
-            const std::size_t block = indices[ends.size()] / List::block_size;
+    // Calls take(word) for each word with these indices (ascending), in
+    // order, reading only the blocks that hold them.
+    template <class Take>
+    void each_of(const std::vector<Index>& indices, Take take) const {
+        std::size_t taken = 0;
+        while (taken < indices.size()) {
+            const std::size_t block = indices[taken] / List::block_size;
             words_.each(
                 [&](std::size_t i, std::string_view w) {
-                    if (i == indices[ends.size()]) {
-                        text += w;
-                        ends.push_back(text.size());
+                    if (i == indices[taken]) {
+                        take(w);
+                        ++taken;
                     }
-                    return ends.size() < indices.size() && indices[ends.size()] / List::block_size == block;
+                    return taken < indices.size() && indices[taken] / List::block_size == block;
                 },
                 block);
         }
-        text.append(16, '\0');
-        std::vector<std::string_view> copies;
-        for (std::size_t j = 0, start = 0; j < ends.size(); start = ends[j++]) {
-            copies.push_back(std::string_view(text).substr(start, ends[j] - start));
-        }
-        return copies;
     }
 
-    // The words with these indices (ascending), where they lie.
-    std::vector<std::string_view> views_of(const std::vector<Index>& indices) const {
-        std::vector<std::string_view> views;
-        views.reserve(indices.size());
-        while (views.size() < indices.size()) {
-            const std::size_t block = indices[views.size()] / List::block_size;
-            words_.each(
-                [&](std::size_t i, std::string_view w) {
-                    if (i == indices[views.size()]) views.push_back(w);
-                    return views.size() < indices.size() && indices[views.size()] / List::block_size == block;
-                },
-                block);
+    // The words with these indices (ascending): where they lie when the
+    // list's views last, else copies one after another in text, with 16
+    // zero bytes after the last.
+    std::vector<std::string_view> copies_of(const std::vector<Index>& indices, std::string& text) const {
+        std::vector<std::string_view> words;
+        words.reserve(indices.size());
+        if constexpr (List::views_last) {
+            each_of(indices, [&](std::string_view w) { words.push_back(w); });
+        } else {
+            std::vector<std::size_t> ends;
+            each_of(indices, [&](std::string_view w) {
+                text += w;
+                ends.push_back(text.size());
+            });
+            text.append(16, '\0');
+            for (std::size_t j = 0, start = 0; j < ends.size(); start = ends[j++]) {
+                words.push_back(std::string_view(text).substr(start, ends[j] - start));
+            }
         }
-        return views;
+        return words;
     }
 
     List words_;

@@ -242,8 +242,8 @@ const char* token_start(std::string_view text, std::uint64_t n) {
 
 // The query of a list that lies in memory, found ahead of the words: the
 // bytes of the token after the count words in text (which follows the
-// count), as a C string sees them, with 16 zero bytes after them; empty
-// when the text has no such token (reading the words will report it).
+// count), as a C string sees them, with 16 zero bytes after them; only the
+// zeros when the text has no such token (reading the words will report it).
 std::string query_after(std::string_view text, int count) {
     const char* const start = token_start(text, static_cast<std::uint64_t>(count) + 1);
     if (start == nullptr) return std::string(16, '\0');
@@ -264,8 +264,8 @@ int main(int argc, char** argv) {
     if (word_count < 0) {
         program.fail("word count: expected a count of 0 or more, found " + std::to_string(word_count));
     }
-    const std::string found = in_place ? query_after(program.in.unread(), word_count) : std::string();
-    const std::string_view query_ahead(found.data(), found.empty() ? 0 : found.size() - 16);  // 16 zeros after
+    const std::string found = in_place ? query_after(program.in.unread(), word_count) : std::string(16, '\0');
+    const std::string_view query_ahead(found.data(), found.size() - 16);
     long long preceding = 0;
     // A word ends at its first NUL byte, as a C string does.
     FrontCodedWords words;
