@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <type_traits>
+
+#include "platform.hpp"
 
 namespace support {
 
@@ -16,10 +19,11 @@ namespace support {
 // handler), so nothing needs C++ exceptions and nothing aborts.
 [[noreturn]] void out_of_memory();
 
-// Values in one block that grows by realloc, which moves a large block by
-// remapping its pages rather than copying them: growing touches no more
-// memory than the values take (a std::vector copies each value about twice,
-// into fresh pages each time).
+// Values in one block that grows by doubling. Up to 1 MiB it grows by
+// realloc, which moves a block of more than a few pages by remapping them
+// rather than copying them. From 2 MiB on it is copied into a block in large
+// pages (see platform::allocate_large), where the copy costs far less than
+// the page faults it saves.
 template <class T>
 class Block {
     static_assert(std::is_trivially_copyable_v<T>, "a Block moves its values as bytes");
@@ -56,11 +60,18 @@ private:
         const std::size_t needed = size_ + std::min(count, most - size_);
         const std::size_t doubled = 2 * std::min(capacity_, most / 2);
         const std::size_t capacity = std::max({doubled, needed, std::size_t{65536} / sizeof(T)});
-        void* const grown = std::realloc(data_, capacity * sizeof(T));
+        const std::size_t bytes = capacity * sizeof(T);
+        void* const grown = bytes < large ? std::realloc(data_, bytes) : platform::allocate_large(bytes);
         if (grown == nullptr) out_of_memory();
+        if (bytes >= large) {
+            if (size_ > 0) std::memcpy(grown, data_, size_ * sizeof(T));
+            std::free(data_);
+        }
         data_ = static_cast<T*>(grown);
         capacity_ = capacity;
     }
+
+    static constexpr std::size_t large = std::size_t{2} << 20;
 
     T* data_ = nullptr;
     std::size_t size_ = 0;

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -57,6 +58,21 @@ int write_all(int fd, const char* data, std::size_t size) {
 int close(int fd) { return ::close(fd) == 0 ? 0 : errno; }
 
 bool is_terminal(int fd) { return ::isatty(fd) == 1; }
+
+void* allocate_large(std::size_t size) {
+#if defined(MADV_HUGEPAGE)
+    constexpr std::size_t large_page = std::size_t{2} << 20;
+    if (size >= large_page) {
+        void* data = nullptr;
+        if (::posix_memalign(&data, large_page, size) != 0) return nullptr;
+        // Only a hint: where large pages are not to be had, the block is
+        // given small ones as any other.
+        ::madvise(data, size, MADV_HUGEPAGE);
+        return data;
+    }
+#endif
+    return std::malloc(size);
+}
 
 void seek(int fd, long long offset) { ::lseek(fd, static_cast<off_t>(offset), SEEK_SET); }
 

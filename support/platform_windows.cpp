@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -95,6 +96,10 @@ Mapping map_rest(int fd, std::size_t slack, const char*) {
     const auto skipped = static_cast<std::size_t>(static_cast<unsigned long long>(offset) - start);
     return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped, offset};
 }
+
+// Large pages need a privilege that programs are not given: the block is
+// allocated as any other.
+void* allocate_large(std::size_t size) { return std::malloc(size); }
 
 void seek(int fd, long long offset) { _lseeki64(fd, offset, SEEK_SET); }
 

@@ -97,19 +97,6 @@ std::size_t common_prefix(std::string_view a, std::string_view b) {
     }
 }
 
-// a and b compared as strcasecmp compares them in the default locale, from
-// byte from on (at most the length of each): below, equal to or above 0.
-// Eight bytes after the end of each must be readable.
-int compare(std::string_view a, std::string_view b, std::size_t from) {
-    for (std::size_t i = from;; i += 8) {
-        const std::uint64_t x = key_at(a, i), y = key_at(b, i);
-        if (x != y) return x < y ? -1 : 1;
-        // The same eight bytes: where a ends before the last of them, so
-        // does b (words hold no NUL, which a key has past a word's end).
-        if (a.size() < i + 8) return 0;
-    }
-}
-
 // Copies count bytes in 16-byte pieces, and whatever follows them up to the
 // end of the last piece: count + 15 bytes from `from` must be readable and as
 // many at `to` writable. A short word is copied without a branch on its length.
@@ -240,6 +227,24 @@ private:
     const char* end_ = nullptr;
 };
 
+// One bit for each word, 64 to a value.
+class Bits {
+public:
+    void push_back(bool bit) {
+        if (size_ % 64 == 0) values_.push_back(0);
+        set(size_++, bit);
+    }
+    void set(std::size_t i, bool bit) {
+        std::uint64_t& value = values_.data()[i / 64];
+        value = (value & ~(std::uint64_t{1} << i % 64)) | std::uint64_t{bit} << i % 64;
+    }
+    unsigned operator[](std::size_t i) const { return values_.data()[i / 64] >> i % 64 & 1; }
+
+private:
+    support::Block<std::uint64_t> values_;
+    std::size_t size_ = 0;
+};
+
 // The words as they are read, with what finding the middle key needs: the
 // number of leading bytes that all of them share (folded), each word's key,
 // its four folded bytes right after those (see key_of), and how many keys
@@ -285,20 +290,22 @@ public:
         const std::uint32_t key = key_of(word);
         keys_.push_back(key);
         ++bucket_sizes_[key >> 16];
-        goes_on_.push_back(word.size() > shared_ + 4 ? 1 : 0);
+        goes_on_.push_back(word.size() > shared_ + 4);
     }
 
     // The word that the exchange sort (for i, for j > i: swap slots i and j
-    // when slot i's key is greater) leaves at index middle.
+    // when slot i's word is greater) leaves at index middle.
     //
-    // Its key K is the key of rank middle. Words with a key above K never
-    // reach the first slots, so only the order among the words with key K
+    // That word is equal to K, the word of rank middle. Words above K never
+    // reach the first slots, so only the order among the words equal to K
     // matters. Within pass i the slot holds a running minimum; each time a
     // strictly smaller word is met, the current holder is moved to that
-    // word's place. Followed over the whole sort, the words with key K stay
-    // in a queue, in input order, that turns by one place for every word
-    // with a smaller key met after the first of them; the slots from (number
-    // of smaller keys) onwards receive the queue's words from the front.
+    // word's place. Followed over the whole sort, the words equal to K stay
+    // in a queue, in input order, that turns by one place (its front word
+    // goes to the back) for every smaller word met after the first of them;
+    // the slots from (number of smaller words) onwards receive the queue's
+    // words from the front. The queue is not built: the place asked for is
+    // followed back from the end, through the turns and the words joining.
     void end_at(const char* end) { words_.end_at(end); }
 
     std::string middle_word(std::size_t middle) {
@@ -309,7 +316,7 @@ public:
                 --bucket_sizes_[keys[i] >> 16];
                 keys[i] = key_of(w);
                 ++bucket_sizes_[keys[i] >> 16];
-                goes_on_.data()[i] = w.size() > shared_ + 4 ? 1 : 0;
+                goes_on_.set(i, w.size() > shared_ + 4);
                 return i + 1 < settled_from_;
             });
         }
@@ -317,139 +324,165 @@ public:
         std::size_t rank = middle;
         std::uint32_t bucket = 0;
         while (bucket_sizes_[bucket] <= rank) rank -= bucket_sizes_[bucket++];
-        // The words in it, by index, each with the number of words in a lower
-        // bucket since the one before (they will turn the queue), and the
-        // number of those after the last.
-        // (Without a branch, as the words of a large bucket can come in any
-        // order: each word is written to the next place, which only a word
-        // in the bucket keeps. The arrays are left uninitialised: each place
-        // is written before it is read.)
-        const std::size_t in_size = bucket_sizes_[bucket];
-        const auto in_bucket = std::make_unique_for_overwrite<Index[]>(in_size + 1);
-        const auto smaller_before = std::make_unique_for_overwrite<Index[]>(in_size + 1);
-        std::size_t smaller = 0, found = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            const std::uint32_t b = keys[i] >> 16;
-            in_bucket[found] = static_cast<Index>(i);
-            smaller_before[found] = static_cast<Index>(smaller);
-            found += b == bucket ? 1 : 0;
-            smaller = b == bucket ? 0 : smaller + (b < bucket ? 1 : 0);
-        }
         // K's four bytes, and whether it goes on past them: the words of the
         // bucket counted by the other two bytes, then by that bit, which is
-        // how strcasecmp orders them.
-        const std::uint8_t* const goes_on = goes_on_.data();
-        std::vector<std::uint32_t> counts(std::size_t{1} << 17);
-        for (std::size_t j = 0; j < in_size; ++j) {
-            const std::size_t i = in_bucket[j];
-            ++counts[(keys[i] & 0xffff) << 1 | goes_on[i]];
+        // how strcasecmp orders them. (Without a branch, as the words of a
+        // large bucket can come in any order: the others are counted in a
+        // place of their own, past the end.)
+        constexpr std::size_t outside = std::size_t{1} << 17;
+        std::vector<std::uint32_t> counts(outside + 1);
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t place = (keys[i] & 0xffff) << 1 | goes_on_[i];
+            ++counts[keys[i] >> 16 == bucket ? place : outside];
         }
         std::uint32_t low = 0;
         while (counts[low] <= rank) rank -= counts[low++];
-        const std::uint32_t k_key = bucket << 16 | low >> 1;
-        const std::uint8_t k_goes_on = low & 1;
-        std::size_t with_k = counts[low];  // the words equal to K
-        // When K goes on, the words with its four bytes that go on too are
-        // ordered by the rest of their bytes, past those they all share:
-        // K is the one of that rank among them.
-        std::string copied;
-        std::vector<std::string_view> rest;  // those words, in input order
-        std::string_view k;
-        const std::size_t from = shared_ + 4;
-        if (k_goes_on) {
-            std::vector<Index> indices;
-            indices.reserve(with_k);
-            for (std::size_t j = 0; j < in_size; ++j) {
-                const std::size_t i = in_bucket[j];
-                if (keys[i] == k_key && goes_on[i]) indices.push_back(static_cast<Index>(i));
+        // Each word as one number that orders it against K as far as the
+        // keys go: its key, then whether it goes on.
+        const std::uint64_t k_order = std::uint64_t{bucket << 16 | low >> 1} << 1 | (low & 1);
+        auto order_of = [&](std::size_t i) { return std::uint64_t{keys[i]} << 1 | goes_on_[i]; };
+
+        // When K goes on, the words that share its four bytes and go on too
+        // (the candidates) are ordered by the rest of their bytes: each one's
+        // order to K, and K's rank among those equal to it.
+        support::Block<std::int8_t> orders;  // by candidate, in input order
+        if (k_order & 1) {
+            support::Block<Index> indices;
+            for (std::size_t i = 0; i < count; ++i) {
+                if (order_of(i) == k_order) indices.push_back(static_cast<Index>(i));
             }
-            rest = copies_of(indices, copied);
-            std::vector<Index> by_rank(rest.size());
-            for (std::size_t r = 0; r < by_rank.size(); ++r) by_rank[r] = static_cast<Index>(r);
-            std::nth_element(by_rank.begin(), by_rank.begin() + static_cast<std::ptrdiff_t>(rank), by_rank.end(),
-                             [&](Index x, Index y) { return compare(rest[x], rest[y], from) < 0; });
-            k = rest[by_rank[rank]];
-            with_k = static_cast<std::size_t>(
-                std::count_if(rest.begin(), rest.end(), [&](std::string_view w) { return compare(w, k, from) == 0; }));
+            support::Block<std::string_view> candidates;
+            std::string copied;
+            copies_of(indices.data(), indices.size(), candidates, copied);
+            rank = order_rest(candidates, shared_ + 4, rank, orders);
         }
 
-        // The queue, in a ring that holds every word equal to K (by index):
-        // turning it moves the front word to the back. Every word smaller
-        // than K turns it once, in input order.
-        const auto queue = std::make_unique_for_overwrite<Index[]>(with_k);
-        std::size_t front = 0, queued = 0, below = 0;
-        auto turn = [&](std::size_t times) {
-            below += times;
-            if (queued == 0) return;
-            // Turning it queued times leaves it as it was.
-            if (times >= queued) times %= queued;
-            for (; times > 0; --times) {
-                const std::size_t back = front + queued;
-                queue[back < with_k ? back : back - with_k] = queue[front];
-                if (++front == with_k) front = 0;
+        // Back from the end: K's place in the queue, counted from its front,
+        // and the number of words in it. A turn moved the word at place p
+        // to place p - 1 (the front word to the back); a word that joined
+        // took the last place. The place is K's rank among the words equal
+        // to it.
+        std::size_t place = rank, turns = 0, candidate = orders.size();
+        std::size_t queued = counts[low];
+        if (k_order & 1) queued = static_cast<std::size_t>(std::count(orders.data(), orders.data() + orders.size(), 0));
+        for (std::size_t i = count; i-- > 0;) {
+            const std::uint64_t order = order_of(i);
+            int to_k = order < k_order ? -1 : order > k_order ? 1 : 0;
+            if (to_k == 0 && (k_order & 1)) {
+                to_k = orders.data()[--candidate];
+                if (to_k > 0) continue;
             }
-        };
-        std::size_t next_rest = 0;
-        for (std::size_t j = 0; j < in_size; ++j) {
-            turn(smaller_before[j]);
-            const std::size_t i = in_bucket[j];
-            int order;  // word i to K
-            if (keys[i] != k_key) {
-                order = keys[i] < k_key ? -1 : 1;
-            } else if (goes_on[i] != k_goes_on) {
-                order = goes_on[i] < k_goes_on ? -1 : 1;
-            } else {
-                order = k_goes_on ? compare(rest[next_rest++], k, from) : 0;
-            }
-            if (order < 0) {
-                turn(1);
-            } else if (order == 0) {
-                const std::size_t back = front + queued++;
-                queue[back < with_k ? back : back - with_k] = static_cast<Index>(i);
+            if (to_k < 0) {
+                ++turns;
+            } else if (to_k == 0) {
+                // The turns since this word joined, undone (turning it as
+                // many times as it holds words leaves it as it was).
+                if (turns >= queued) turns %= queued;
+                place += turns;
+                if (place >= queued) place -= queued;
+                turns = 0;
+                if (place == queued - 1) {
+                    const Index answer = static_cast<Index>(i);
+                    support::Block<std::string_view> word;
+                    std::string copied;
+                    copies_of(&answer, 1, word, copied);
+                    return std::string(word.data()[0]);
+                }
+                --queued;
             }
         }
-        turn(smaller);
-        std::string answer;
-        return std::string(copies_of({queue[(front + middle - below) % with_k]}, answer)[0]);
+        return {};  // not reached: K is among the words
     }
 
 private:
+    // Orders words (all longer than from bytes, all the same before it) by
+    // their bytes from `from` on, as strcasecmp does, to find the one of rank
+    // `rank`, K: sets each word's order to K in orders (-1, 0 or 1) and
+    // gives K's rank among the words equal to it. Eight bytes at a time: the
+    // words still equal to K so far are selected by those eight bytes, then
+    // by whether they go on past them; the others are settled.
+    static std::size_t order_rest(const support::Block<std::string_view>& words, std::size_t from, std::size_t rank,
+                                  support::Block<std::int8_t>& orders) {
+        const std::string_view* const w = words.data();
+        std::int8_t* const order = orders.room(words.size());
+        orders.grow_by(words.size());
+        support::Block<Index> alive;  // the words still equal to K, by number
+        Index* const alive_n = alive.room(words.size());
+        support::Block<std::uint64_t> chunks;  // their eight bytes from `from`
+        std::uint64_t* const chunk_of = chunks.room(words.size());
+        std::size_t left = words.size();
+        for (std::size_t j = 0; j < left; ++j) alive_n[j] = static_cast<Index>(j);
+        for (;; from += 8) {
+            for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[alive_n[j]], from);
+            std::nth_element(chunk_of, chunk_of + rank, chunk_of + left);
+            const std::uint64_t k_chunk = chunk_of[rank];
+            // The words below K's chunk, and those with it that end in it
+            // (which come first, as a prefix does).
+            std::size_t below = 0, ending = 0;
+            for (std::size_t j = 0; j < left; ++j) {
+                const std::string_view word = w[alive_n[j]];
+                const std::uint64_t chunk = key_at(word, from);
+                below += chunk < k_chunk ? 1 : 0;
+                ending += static_cast<std::size_t>(chunk == k_chunk && word.size() <= from + 8);
+            }
+            rank -= below;
+            const bool k_ends = rank < ending;
+            if (!k_ends) rank -= ending;
+            std::size_t kept = 0;
+            for (std::size_t j = 0; j < left; ++j) {
+                const Index n = alive_n[j];
+                const std::uint64_t chunk = key_at(w[n], from);
+                const bool ends = w[n].size() <= from + 8;
+                if (chunk != k_chunk) {
+                    order[n] = chunk < k_chunk ? -1 : 1;
+                } else if (ends != k_ends) {
+                    order[n] = ends ? -1 : 1;
+                } else if (ends) {
+                    order[n] = 0;
+                } else {
+                    alive_n[kept++] = n;
+                }
+            }
+            if (k_ends) return rank;
+            left = kept;
+        }
+    }
+
     // A word's key: its four folded bytes after the shared ones, as a
     // big-endian integer (0 past its end).
     std::uint32_t key_of(std::string_view word) const {
         return static_cast<std::uint32_t>(key_at(word, shared_) >> 32);
     }
 
-    // Calls take(word) for each word with these indices (ascending), in
-    // order, reading only the blocks that hold them.
+    // Calls take(word) for each of the count words with these indices
+    // (ascending), in order, reading only the blocks that hold them.
     template <class Take>
-    void each_of(const std::vector<Index>& indices, Take take) const {
+    void each_of(const Index* indices, std::size_t count, Take take) const {
         std::size_t taken = 0;
-        while (taken < indices.size()) {
-            const std::size_t block = indices[taken] / List::block_size;
+        while (taken < count) {
             words_.each(
                 [&](std::size_t i, std::string_view w) {
                     if (i == indices[taken]) {
                         take(w);
                         ++taken;
                     }
-                    return taken < indices.size() && indices[taken] / List::block_size == block;
+                    // On to the next block, unless it holds none of them.
+                    return taken < count && indices[taken] / List::block_size <= i / List::block_size + 1;
                 },
-                block);
+                indices[taken] / List::block_size);
         }
     }
 
-    // The words with these indices (ascending): where they lie when the
-    // list's views last, else copies one after another in text, with 16
-    // zero bytes after the last.
-    std::vector<std::string_view> copies_of(const std::vector<Index>& indices, std::string& text) const {
-        std::vector<std::string_view> words;
-        words.reserve(indices.size());
+    // Adds to words the count words with these indices (ascending): where
+    // they lie when the list's views last, else copies one after another in
+    // text, with 16 zero bytes after the last.
+    void copies_of(const Index* indices, std::size_t count, support::Block<std::string_view>& words,
+                   std::string& text) const {
         if constexpr (List::views_last) {
-            each_of(indices, [&](std::string_view w) { words.push_back(w); });
+            each_of(indices, count, [&](std::string_view w) { words.push_back(w); });
         } else {
             std::vector<std::size_t> ends;
-            each_of(indices, [&](std::string_view w) {
+            each_of(indices, count, [&](std::string_view w) {
                 text += w;
                 ends.push_back(text.size());
             });
@@ -458,16 +491,15 @@ private:
                 words.push_back(std::string_view(text).substr(start, ends[j] - start));
             }
         }
-        return words;
     }
 
     List words_;
-    std::string last_;                      // a copy of the word added last, where views do not last
-    std::string_view last_view_;            // the word added last
-    std::size_t shared_ = 0;                // leading bytes that every word shares, folded
-    std::size_t settled_from_ = 0;          // the words from here on have their key right
-    support::Block<std::uint32_t> keys_;    // by word
-    support::Block<std::uint8_t> goes_on_;  // by word: 1 when it goes on past its key, else 0
+    std::string last_;                    // a copy of the word added last, where views do not last
+    std::string_view last_view_;          // the word added last
+    std::size_t shared_ = 0;              // leading bytes that every word shares, folded
+    std::size_t settled_from_ = 0;        // the words from here on have their key right
+    support::Block<std::uint32_t> keys_;  // by word
+    Bits goes_on_;                        // by word: whether it goes on past its key
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 
