@@ -19,11 +19,12 @@ namespace support {
 // handler), so nothing needs C++ exceptions and nothing aborts.
 [[noreturn]] void out_of_memory();
 
-// Values in one block that grows by doubling. Up to 1 MiB it grows by
+// Values in one block that grows by doubling. Up to 256 KiB it grows by
 // realloc, which moves a block of more than a few pages by remapping them
-// rather than copying them. From 2 MiB on it is copied into a block in large
-// pages (see platform::allocate_large), where the copy costs far less than
-// the page faults it saves.
+// rather than copying them. Past that it is copied into a block of 2 MiB or
+// more, in large pages where the system has them (see
+// platform::allocate_large): the copy costs far less than the page faults it
+// saves.
 template <class T>
 class Block {
     static_assert(std::is_trivially_copyable_v<T>, "a Block moves its values as bytes");
@@ -59,7 +60,8 @@ private:
         constexpr std::size_t most = std::numeric_limits<std::size_t>::max() / sizeof(T);
         const std::size_t needed = size_ + std::min(count, most - size_);
         const std::size_t doubled = 2 * std::min(capacity_, most / 2);
-        const std::size_t capacity = std::max({doubled, needed, std::size_t{65536} / sizeof(T)});
+        std::size_t capacity = std::max({doubled, needed, std::size_t{65536} / sizeof(T)});
+        if (capacity > small / sizeof(T) && capacity < large / sizeof(T)) capacity = large / sizeof(T);
         const std::size_t bytes = capacity * sizeof(T);
         void* const grown = bytes < large ? std::realloc(data_, bytes) : platform::allocate_large(bytes);
         if (grown == nullptr) out_of_memory();
@@ -71,7 +73,7 @@ private:
         capacity_ = capacity;
     }
 
-    static constexpr std::size_t large = std::size_t{2} << 20;
+    static constexpr std::size_t small = std::size_t{256} << 10, large = std::size_t{2} << 20;
 
     T* data_ = nullptr;
     std::size_t size_ = 0;

@@ -34,6 +34,14 @@ COUNT/2 for an odd COUNT and COUNT/2 - 1 for an even one.
 )",
 };
 
+// The eight bytes of w from byte i on, as they lie in memory (eight bytes
+// after its end must be readable).
+std::uint64_t load(std::string_view w, std::size_t i) {
+    std::uint64_t bytes;
+    std::memcpy(&bytes, w.data() + i, 8);
+    return bytes;
+}
+
 // 'A' to 'Z' folded to lower case in each byte of x at once: a byte below
 // 0x80 whose low seven bits lie in 0x41..0x5a gains 0x20.
 std::uint64_t fold_bytes(std::uint64_t x) {
@@ -259,29 +267,40 @@ public:
 
     // Adds word, whose reading began at from.
     void add(std::string_view word, const char* from) {
-        // The bytes all the words share, up to case, are the fewest that any
-        // word shares with the word before it. While there are any, that
-        // word is kept, and the bytes a word shares with it are left out of
-        // the list; words that share none take no time over it.
-        const std::string_view last = last_view_;
         std::size_t shared = 0;
         if (words_.size() == 0) {
             shared_ = word.size();
+            if constexpr (List::views_last) {
+                for (std::size_t i = 0; i < word.size(); i += 8) first_folded_.push_back(fold_bytes(load(word, i)));
+                first_ = word;
+            }
         } else if (shared_ > 0) {
-            shared = common_prefix(word, last);
-            if (shared < shared_) {
-                const std::size_t folded = shared + common_prefix<true>(word.substr(shared), last.substr(shared));
-                if (folded < shared_) {
-                    shared_ = folded;
+            if constexpr (List::views_last) {
+                // The bytes all the words share, up to case, are the fewest
+                // that any word shares with the first, kept folded.
+                if (!shares_first(word)) {
+                    shared_ = common_prefix<true>(word, first_);
                     settled_from_ = words_.size();
+                }
+            } else {
+                // The same, counted with the word before; while there are
+                // any, that word is kept, and the bytes a word shares with
+                // it are left out of the list. Words that share none take
+                // no time over it.
+                const std::string_view last = last_view_;
+                shared = common_prefix(word, last);
+                if (shared < shared_) {
+                    const std::size_t folded = shared + common_prefix<true>(word.substr(shared), last.substr(shared));
+                    if (folded < shared_) {
+                        shared_ = folded;
+                        settled_from_ = words_.size();
+                    }
                 }
             }
         }
         words_.add(word, shared, from);
-        if (shared_ > 0) {
-            if constexpr (List::views_last) {
-                last_view_ = word;
-            } else {
+        if constexpr (!List::views_last) {
+            if (shared_ > 0) {
                 if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
                 copy_pieces(last_.data() + shared, word.data() + shared, word.size() - shared);
                 last_view_ = std::string_view(last_.data(), word.size());
@@ -327,13 +346,18 @@ public:
         // K's four bytes, and whether it goes on past them: the words of the
         // bucket counted by the other two bytes, then by that bit, which is
         // how strcasecmp orders them. (Without a branch, as the words of a
-        // large bucket can come in any order: the others are counted in a
-        // place of their own, past the end.)
+        // large bucket can come in any order: the others are counted in
+        // places of their own, past the end.)
         constexpr std::size_t outside = std::size_t{1} << 17;
-        std::vector<std::uint32_t> counts(outside + 1);
+        std::vector<std::uint32_t> counts(outside + 8);
         for (std::size_t i = 0; i < count; ++i) {
+            // (Eight places for the others, taken in turn, so that each
+            // count waits on the one eight words before, not the last. The
+            // place is chosen by a mask: compilers turn a condition into a
+            // branch as they like.)
             const std::size_t place = (keys[i] & 0xffff) << 1 | goes_on_[i];
-            ++counts[keys[i] >> 16 == bucket ? place : outside];
+            const std::size_t in = 0 - static_cast<std::size_t>(keys[i] >> 16 == bucket);
+            ++counts[(place & in) | ((outside + i % 8) & ~in)];
         }
         std::uint32_t low = 0;
         while (counts[low] <= rank) rank -= counts[low++];
@@ -367,34 +391,46 @@ public:
         if (k_order & 1) queued = static_cast<std::size_t>(std::count(orders.data(), orders.data() + orders.size(), 0));
         for (std::size_t i = count; i-- > 0;) {
             const std::uint64_t order = order_of(i);
-            int to_k = order < k_order ? -1 : order > k_order ? 1 : 0;
-            if (to_k == 0 && (k_order & 1)) {
-                to_k = orders.data()[--candidate];
-                if (to_k > 0) continue;
+            turns += (order - k_order) >> 63;  // one when below K (both are below 2^33)
+            if (order != k_order) continue;
+            if (k_order & 1) {
+                const std::int8_t to_k = orders.data()[--candidate];
+                turns += to_k < 0 ? 1 : 0;
+                if (to_k != 0) continue;
             }
-            if (to_k < 0) {
-                ++turns;
-            } else if (to_k == 0) {
-                // The turns since this word joined, undone (turning it as
-                // many times as it holds words leaves it as it was).
-                if (turns >= queued) turns %= queued;
-                place += turns;
-                if (place >= queued) place -= queued;
-                turns = 0;
-                if (place == queued - 1) {
-                    const Index answer = static_cast<Index>(i);
-                    support::Block<std::string_view> word;
-                    std::string copied;
-                    copies_of(&answer, 1, word, copied);
-                    return std::string(word.data()[0]);
-                }
-                --queued;
+            // Word i is equal to K: the turns since it joined, undone
+            // (turning the queue as many times as it holds words leaves it
+            // as it was).
+            if (turns >= queued) turns %= queued;
+            place += turns;
+            if (place >= queued) place -= queued;
+            turns = 0;
+            if (place == queued - 1) {
+                const Index answer = static_cast<Index>(i);
+                support::Block<std::string_view> word;
+                std::string copied;
+                copies_of(&answer, 1, word, copied);
+                return std::string(word.data()[0]);
             }
+            --queued;
         }
         return {};  // not reached: K is among the words
     }
 
 private:
+    // Whether word begins with the shared_ bytes that all the words before
+    // it share, folded: compared with the first word's, eight at a time.
+    bool shares_first(std::string_view word) const {
+        if (word.size() < shared_) return false;
+        std::size_t i = 0;
+        for (; shared_ - i >= 8; i += 8) {
+            if (fold_bytes(load(word, i)) != first_folded_[i / 8]) return false;
+        }
+        if (i == shared_) return true;
+        const std::uint64_t x = fold_bytes(load(word, i)), y = first_folded_[i / 8];
+        return x == y || first_difference(x, y) >= shared_ - i;
+    }
+
     // Orders words (all longer than from bytes, all the same before it) by
     // their bytes from `from` on, as strcasecmp does, to find the one of rank
     // `rank`, K: sets each word's order to K in orders (-1, 0 or 1) and
@@ -408,22 +444,22 @@ private:
         orders.grow_by(words.size());
         support::Block<Index> alive;  // the words still equal to K, by number
         Index* const alive_n = alive.room(words.size());
-        support::Block<std::uint64_t> chunks;  // their eight bytes from `from`
-        std::uint64_t* const chunk_of = chunks.room(words.size());
+        support::Block<std::uint64_t> chunks;  // their eight bytes from `from`, and a copy to select from
+        std::uint64_t* const chunk_of = chunks.room(2 * words.size());
+        std::uint64_t* const selected = chunk_of + words.size();
         std::size_t left = words.size();
         for (std::size_t j = 0; j < left; ++j) alive_n[j] = static_cast<Index>(j);
         for (;; from += 8) {
             for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[alive_n[j]], from);
-            std::nth_element(chunk_of, chunk_of + rank, chunk_of + left);
-            const std::uint64_t k_chunk = chunk_of[rank];
+            std::copy(chunk_of, chunk_of + left, selected);
+            std::nth_element(selected, selected + rank, selected + left);
+            const std::uint64_t k_chunk = selected[rank];
             // The words below K's chunk, and those with it that end in it
             // (which come first, as a prefix does).
             std::size_t below = 0, ending = 0;
             for (std::size_t j = 0; j < left; ++j) {
-                const std::string_view word = w[alive_n[j]];
-                const std::uint64_t chunk = key_at(word, from);
-                below += chunk < k_chunk ? 1 : 0;
-                ending += static_cast<std::size_t>(chunk == k_chunk && word.size() <= from + 8);
+                below += chunk_of[j] < k_chunk ? 1 : 0;
+                ending += static_cast<std::size_t>(chunk_of[j] == k_chunk && w[alive_n[j]].size() <= from + 8);
             }
             rank -= below;
             const bool k_ends = rank < ending;
@@ -431,10 +467,9 @@ private:
             std::size_t kept = 0;
             for (std::size_t j = 0; j < left; ++j) {
                 const Index n = alive_n[j];
-                const std::uint64_t chunk = key_at(w[n], from);
                 const bool ends = w[n].size() <= from + 8;
-                if (chunk != k_chunk) {
-                    order[n] = chunk < k_chunk ? -1 : 1;
+                if (chunk_of[j] != k_chunk) {
+                    order[n] = chunk_of[j] < k_chunk ? -1 : 1;
                 } else if (ends != k_ends) {
                     order[n] = ends ? -1 : 1;
                 } else if (ends) {
@@ -494,12 +529,14 @@ private:
     }
 
     List words_;
-    std::string last_;                    // a copy of the word added last, where views do not last
-    std::string_view last_view_;          // the word added last
-    std::size_t shared_ = 0;              // leading bytes that every word shares, folded
-    std::size_t settled_from_ = 0;        // the words from here on have their key right
-    support::Block<std::uint32_t> keys_;  // by word
-    Bits goes_on_;                        // by word: whether it goes on past its key
+    std::string_view first_;                   // the first word, where views last
+    std::vector<std::uint64_t> first_folded_;  // and its bytes, eight at a time, folded
+    std::string last_;                         // a copy of the word added last, where views do not last
+    std::string_view last_view_;               // the word added last
+    std::size_t shared_ = 0;                   // leading bytes that every word shares, folded
+    std::size_t settled_from_ = 0;             // the words from here on have their key right
+    support::Block<std::uint32_t> keys_;       // by word
+    Bits goes_on_;                             // by word: whether it goes on past its key
     std::vector<std::uint32_t> bucket_sizes_ = std::vector<std::uint32_t>(std::size_t{1} << 16);
 };
 
