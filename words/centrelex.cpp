@@ -371,14 +371,16 @@ public:
         // order to K, and K's rank among those equal to it.
         support::Block<std::int8_t> orders;  // by candidate, in input order
         if (k_order & 1) {
-            support::Block<Index> indices;
-            for (std::size_t i = 0; i < count; ++i) {
-                if (order_of(i) == k_order) indices.push_back(static_cast<Index>(i));
+            const std::size_t candidates = counts[low];
+            support::Block<Index> indices;  // theirs, then room for order_rest
+            Index* const index = indices.room(candidates);
+            for (std::size_t i = 0, found = 0; i < count; ++i) {
+                if (order_of(i) == k_order) index[found++] = static_cast<Index>(i);
             }
-            support::Block<std::string_view> candidates;
+            support::Block<std::string_view> words;
             std::string copied;
-            copies_of(indices.data(), indices.size(), candidates, copied);
-            rank = order_rest(candidates, shared_ + 4, rank, orders);
+            copies_of(index, candidates, words, copied);
+            rank = order_rest(words, shared_ + 4, rank, orders, index);
         }
 
         // Back from the end: K's place in the queue, counted from its front,
@@ -436,14 +438,13 @@ private:
     // `rank`, K: sets each word's order to K in orders (-1, 0 or 1) and
     // gives K's rank among the words equal to it. Eight bytes at a time: the
     // words still equal to K so far are selected by those eight bytes, then
-    // by whether they go on past them; the others are settled.
+    // by whether they go on past them; the others are settled. alive_n is
+    // room for the numbers of the words still equal to K, one for each word.
     static std::size_t order_rest(const support::Block<std::string_view>& words, std::size_t from, std::size_t rank,
-                                  support::Block<std::int8_t>& orders) {
+                                  support::Block<std::int8_t>& orders, Index* alive_n) {
         const std::string_view* const w = words.data();
         std::int8_t* const order = orders.room(words.size());
         orders.grow_by(words.size());
-        support::Block<Index> alive;  // the words still equal to K, by number
-        Index* const alive_n = alive.room(words.size());
         support::Block<std::uint64_t> chunks;  // their eight bytes from `from`, and a copy to select from
         std::uint64_t* const chunk_of = chunks.room(2 * words.size());
         std::uint64_t* const selected = chunk_of + words.size();
@@ -451,15 +452,35 @@ private:
         for (std::size_t j = 0; j < left; ++j) alive_n[j] = static_cast<Index>(j);
         for (;; from += 8) {
             for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[alive_n[j]], from);
-            std::copy(chunk_of, chunk_of + left, selected);
-            std::nth_element(selected, selected + rank, selected + left);
-            const std::uint64_t k_chunk = selected[rank];
-            // The words below K's chunk, and those with it that end in it
+            // The words below a chunk, with it, and with it that end in it
             // (which come first, as a prefix does).
-            std::size_t below = 0, ending = 0;
-            for (std::size_t j = 0; j < left; ++j) {
-                below += chunk_of[j] < k_chunk ? 1 : 0;
-                ending += static_cast<std::size_t>(chunk_of[j] == k_chunk && w[alive_n[j]].size() <= from + 8);
+            std::size_t below = 0, equal = 0, ending = 0;
+            auto count = [&](std::uint64_t chunk) {
+                below = equal = ending = 0;
+                for (std::size_t j = 0; j < left; ++j) {
+                    below += chunk_of[j] < chunk ? 1 : 0;
+                    equal += chunk_of[j] == chunk ? 1 : 0;
+                    ending += static_cast<std::size_t>(chunk_of[j] == chunk && w[alive_n[j]].size() <= from + 8);
+                }
+            };
+            // K's chunk is first guessed from a sample spread over the words
+            // (the one of K's rank among them): where many words share a
+            // chunk, as they do words with a long common stem, the guess is
+            // it, and it takes one count. Else the chunk is selected.
+            std::uint64_t sample[31];
+            const std::size_t sampled = std::min<std::size_t>(left, std::size(sample));
+            for (std::size_t t = 0; t < sampled; ++t) {
+                sample[t] = chunk_of[static_cast<std::uint64_t>(t) * left / sampled];
+            }
+            const std::size_t sample_rank = static_cast<std::size_t>(static_cast<std::uint64_t>(rank) * sampled / left);
+            std::nth_element(sample, sample + sample_rank, sample + sampled);
+            std::uint64_t k_chunk = sample[sample_rank];
+            count(k_chunk);
+            if (rank < below || rank >= below + equal) {
+                std::copy(chunk_of, chunk_of + left, selected);
+                std::nth_element(selected, selected + rank, selected + left);
+                k_chunk = selected[rank];
+                count(k_chunk);
             }
             rank -= below;
             const bool k_ends = rank < ending;
@@ -513,6 +534,7 @@ private:
     // text, with 16 zero bytes after the last.
     void copies_of(const Index* indices, std::size_t count, support::Block<std::string_view>& words,
                    std::string& text) const {
+        words.room(count);
         if constexpr (List::views_last) {
             each_of(indices, count, [&](std::string_view w) { words.push_back(w); });
         } else {
