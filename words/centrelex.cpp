@@ -235,12 +235,20 @@ private:
     const char* end_ = nullptr;
 };
 
-// One bit for each word, 64 to a value.
+// One bit for each word, 64 to a value. The last 64 are gathered in a value
+// of their own until they are all there, and close() writes out the rest.
 class Bits {
 public:
     void push_back(bool bit) {
-        if (size_ % 64 == 0) values_.push_back(0);
-        set(size_++, bit);
+        next_ |= std::uint64_t{bit} << size_ % 64;
+        if (++size_ % 64 == 0) {
+            values_.push_back(next_);
+            next_ = 0;
+        }
+    }
+    // After the last push_back, before any other call.
+    void close() {
+        if (size_ % 64 != 0) values_.push_back(next_);
     }
     void set(std::size_t i, bool bit) {
         std::uint64_t& value = values_.data()[i / 64];
@@ -250,6 +258,7 @@ public:
 
 private:
     support::Block<std::uint64_t> values_;
+    std::uint64_t next_ = 0;
     std::size_t size_ = 0;
 };
 
@@ -330,6 +339,7 @@ public:
     std::string middle_word(std::size_t middle) {
         std::uint32_t* const keys = keys_.data();
         const std::size_t count = words_.size();
+        goes_on_.close();
         if (settled_from_ > 0) {
             words_.each([&](std::size_t i, std::string_view w) {
                 --bucket_sizes_[keys[i] >> 16];
@@ -343,35 +353,42 @@ public:
         std::size_t rank = middle;
         std::uint32_t bucket = 0;
         while (bucket_sizes_[bucket] <= rank) rank -= bucket_sizes_[bucket++];
-        // K's four bytes, and whether it goes on past them: the words of the
-        // bucket counted by the other two bytes, then by that bit, which is
-        // how strcasecmp orders them. (Without a branch, as the words of a
-        // large bucket can come in any order: the others are counted in
-        // places of their own, past the end.)
-        constexpr std::size_t outside = std::size_t{1} << 17;
-        std::vector<std::uint32_t> counts(outside + 8);
-        for (std::size_t i = 0; i < count; ++i) {
-            // (Eight places for the others, taken in turn, so that each
-            // count waits on the one eight words before, not the last. The
-            // place is chosen by a mask: compilers turn a condition into a
-            // branch as they like.)
-            const std::size_t place = (keys[i] & 0xffff) << 1 | goes_on_[i];
-            const std::size_t in = 0 - static_cast<std::size_t>(keys[i] >> 16 == bucket);
-            ++counts[(place & in) | ((outside + i % 8) & ~in)];
-        }
-        std::uint32_t low = 0;
-        while (counts[low] <= rank) rank -= counts[low++];
-        // Each word as one number that orders it against K as far as the
-        // keys go: its key, then whether it goes on.
-        const std::uint64_t k_order = std::uint64_t{bucket << 16 | low >> 1} << 1 | (low & 1);
+        // Each word as one number that orders it against the others as far
+        // as the keys go: its key, then whether it goes on past it, which is
+        // how strcasecmp orders them.
         auto order_of = [&](std::size_t i) { return std::uint64_t{keys[i]} << 1 | goes_on_[i]; };
+        // K's order, 33 bits: the first 16 are its bucket's. The words whose
+        // order begins as K's does are counted by the next 8 bits (the third
+        // byte), then by the last 9 (the fourth byte and the bit), which
+        // takes K's rank further each time. (Without a branch, as the words
+        // can come in any order: the others are counted in eight places of
+        // their own past the end, taken in turn so that each count waits on
+        // the one eight words before, not the last. The place is chosen by
+        // a mask: compilers turn a condition into a branch as they like.)
+        std::uint64_t k_order = bucket;
+        std::size_t with_k = 0;  // the words whose order is K's
+        for (const int bits : {8, 9}) {
+            const int after = bits == 8 ? 9 : 0;  // the bits of an order after those counted
+            const std::size_t outside = std::size_t{1} << bits;
+            std::vector<std::uint32_t> counts(outside + 8);
+            for (std::size_t i = 0; i < count; ++i) {
+                const std::uint64_t order = order_of(i);
+                const std::size_t place = (order >> after) & (outside - 1);
+                const std::size_t in = 0 - static_cast<std::size_t>(order >> after >> bits == k_order);
+                ++counts[(place & in) | ((outside + i % 8) & ~in)];
+            }
+            std::size_t digit = 0;
+            while (counts[digit] <= rank) rank -= counts[digit++];
+            k_order = k_order << bits | digit;
+            with_k = counts[digit];
+        }
 
         // When K goes on, the words that share its four bytes and go on too
         // (the candidates) are ordered by the rest of their bytes: each one's
         // order to K, and K's rank among those equal to it.
         support::Block<std::int8_t> orders;  // by candidate, in input order
         if (k_order & 1) {
-            const std::size_t candidates = counts[low];
+            const std::size_t candidates = with_k;
             support::Block<Index> indices;  // theirs, then room for order_rest
             Index* const index = indices.room(candidates);
             for (std::size_t i = 0, found = 0; i < count; ++i) {
@@ -389,7 +406,7 @@ public:
         // took the last place. The place is K's rank among the words equal
         // to it.
         std::size_t place = rank, turns = 0, candidate = orders.size();
-        std::size_t queued = counts[low];
+        std::size_t queued = with_k;
         if (k_order & 1) queued = static_cast<std::size_t>(std::count(orders.data(), orders.data() + orders.size(), 0));
         for (std::size_t i = count; i-- > 0;) {
             const std::uint64_t order = order_of(i);
