@@ -467,8 +467,8 @@ private:
         std::uint64_t* const selected = chunk_of + words.size();
         std::size_t left = words.size();
         for (std::size_t j = 0; j < left; ++j) alive_n[j] = static_cast<Index>(j);
+        for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[j], from);
         for (;; from += 8) {
-            for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[alive_n[j]], from);
             // The words below a chunk, with it, and with it that end in it
             // (which come first, as a prefix does).
             std::size_t below = 0, equal = 0, ending = 0;
@@ -484,7 +484,7 @@ private:
             // (the one of K's rank among them): where many words share a
             // chunk, as they do words with a long common stem, the guess is
             // it, and it takes one count. Else the chunk is selected.
-            std::uint64_t sample[31];
+            std::uint64_t sample[255] = {};
             const std::size_t sampled = std::min<std::size_t>(left, std::size(sample));
             for (std::size_t t = 0; t < sampled; ++t) {
                 sample[t] = chunk_of[static_cast<std::uint64_t>(t) * left / sampled];
@@ -494,9 +494,15 @@ private:
             std::uint64_t k_chunk = sample[sample_rank];
             count(k_chunk);
             if (rank < below || rank >= below + equal) {
-                std::copy(chunk_of, chunk_of + left, selected);
-                std::nth_element(selected, selected + rank, selected + left);
-                k_chunk = selected[rank];
+                // Selected among the chunks on K's side of the guess only.
+                const bool lower = rank < below;
+                const std::uint64_t guess = k_chunk;
+                const std::uint64_t* const end =
+                    std::copy_if(chunk_of, chunk_of + left, selected,
+                                 [&](std::uint64_t chunk) { return lower ? chunk < guess : chunk > guess; });
+                const std::size_t side_rank = lower ? rank : rank - below - equal;
+                std::nth_element(selected, selected + side_rank, selected + (end - selected));
+                k_chunk = selected[side_rank];
                 count(k_chunk);
             }
             rank -= below;
@@ -513,7 +519,9 @@ private:
                 } else if (ends) {
                     order[n] = 0;
                 } else {
-                    alive_n[kept++] = n;
+                    // Still equal to K: its next chunk.
+                    alive_n[kept] = n;
+                    chunk_of[kept++] = key_at(w[n], from + 8);
                 }
             }
             if (k_ends) return rank;
