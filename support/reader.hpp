@@ -162,6 +162,17 @@ public:
     // "%s" as a C string sees it: the same bytes are consumed, but word ends
     // at the first NUL byte among them.
     Status read_c_string(std::string_view& word) { return read_token<true>(word); }
+    // In input that was read before, up to end, and holds another word:
+    // that word as read_c_string gives it (from p on, whitespace skipped),
+    // and where its reading ends. Nothing is counted or checked.
+    static const char* next_c_string(const char* p, const char* const end, std::string_view& word) {
+        std::size_t lines = 0;
+        p = space_end(p, end, lines);
+        const char* nul = nullptr;
+        const char* const last = word_end<true>(p, end, nul);
+        word = std::string_view(p, static_cast<std::size_t>((nul ? nul : last) - p));
+        return last;
+    }
     // "%f": leading whitespace skipped, then anything strtof accepts the way
     // scanf collects it (sign, decimal or hexadecimal, inf, infinity, nan).
     Status read_float(float& value);

@@ -205,9 +205,8 @@ public:
     static constexpr std::size_t block_size = WordList::block_size;
     static constexpr bool views_last = true;  // each() shows a word where it lies
 
-    void add(std::string_view word, std::size_t, const char* from) {
+    void add(std::string_view, std::size_t, const char* from) {
         if (size_ % block_size == 0) block_starts_.push_back(from);
-        last_ = word;
         ++size_;
     }
     std::size_t size() const { return size_; }
@@ -216,20 +215,15 @@ public:
     // As WordList::each, the words read again by the reader's own rules.
     template <class Visit>
     void each(Visit visit, std::size_t first = 0) const {
-        const char* const from = block_starts_[first];
-        support::Reader words(from, static_cast<std::size_t>(end_ - from));
+        const char* p = block_starts_[first];
         std::string_view word;
-        for (std::size_t i = first * block_size; i + 1 < size_; ++i) {
-            words.read_c_string(word);
+        for (std::size_t i = first * block_size; i < size_; ++i) {
+            p = support::Reader::next_c_string(p, end_, word);
             if (!visit(i, word)) return;
         }
-        visit(size_ - 1, last_);
     }
 
 private:
-    // The last word as it was read: read again, it would end where this
-    // reader's input does, and be viewed in a copy that this reader owns.
-    std::string_view last_;
     std::size_t size_ = 0;
     std::vector<const char*> block_starts_;
     const char* end_ = nullptr;
