@@ -382,16 +382,11 @@ public:
         // order to K, and K's rank among those equal to it.
         support::Block<std::int8_t> orders;  // by candidate, in input order
         if (k_order & 1) {
-            const std::size_t candidates = with_k;
-            support::Block<Index> indices;  // theirs, then room for order_rest
-            Index* const index = indices.room(candidates);
-            for (std::size_t i = 0, found = 0; i < count; ++i) {
-                if (order_of(i) == k_order) index[found++] = static_cast<Index>(i);
-            }
             support::Block<std::string_view> words;
             std::string copied;
-            copies_of(index, candidates, words, copied);
-            rank = order_rest(words, shared_ + 4, rank, orders, index);
+            words.room(with_k);
+            copies_of([&](std::size_t i) { return order_of(i) == k_order; }, words, copied);
+            rank = order_rest(words, shared_ + 4, rank, orders);
         }
 
         // Back from the end: K's place in the queue, counted from its front,
@@ -419,11 +414,7 @@ public:
             if (place >= queued) place -= queued;
             turns = 0;
             if (place == queued - 1) {
-                const Index answer = static_cast<Index>(i);
-                support::Block<std::string_view> word;
-                std::string copied;
-                copies_of(&answer, 1, word, copied);
-                return std::string(word.data()[0]);
+                return word_at(i);
             }
             --queued;
         }
@@ -449,13 +440,14 @@ private:
     // `rank`, K: sets each word's order to K in orders (-1, 0 or 1) and
     // gives K's rank among the words equal to it. Eight bytes at a time: the
     // words still equal to K so far are selected by those eight bytes, then
-    // by whether they go on past them; the others are settled. alive_n is
-    // room for the numbers of the words still equal to K, one for each word.
+    // by whether they go on past them; the others are settled.
     static std::size_t order_rest(const support::Block<std::string_view>& words, std::size_t from, std::size_t rank,
-                                  support::Block<std::int8_t>& orders, Index* alive_n) {
+                                  support::Block<std::int8_t>& orders) {
         const std::string_view* const w = words.data();
         std::int8_t* const order = orders.room(words.size());
         orders.grow_by(words.size());
+        support::Block<Index> alive;  // the words still equal to K, by number
+        Index* const alive_n = alive.room(words.size());
         support::Block<std::uint64_t> chunks;  // their eight bytes from `from`, and a copy to select from
         std::uint64_t* const chunk_of = chunks.room(2 * words.size());
         std::uint64_t* const selected = chunk_of + words.size();
@@ -502,21 +494,21 @@ private:
             rank -= below;
             const bool k_ends = rank < ending;
             if (!k_ends) rank -= ending;
+            // Each word's order to K so far, and those still equal to K kept
+            // with their next chunk (taken for every word, at most at its
+            // end, and kept only for those). Without a branch, as the words
+            // can come in any order.
             std::size_t kept = 0;
             for (std::size_t j = 0; j < left; ++j) {
                 const Index n = alive_n[j];
-                const bool ends = w[n].size() <= from + 8;
-                if (chunk_of[j] != k_chunk) {
-                    order[n] = chunk_of[j] < k_chunk ? -1 : 1;
-                } else if (ends != k_ends) {
-                    order[n] = ends ? -1 : 1;
-                } else if (ends) {
-                    order[n] = 0;
-                } else {
-                    // Still equal to K: its next chunk.
-                    alive_n[kept] = n;
-                    chunk_of[kept++] = key_at(w[n], from + 8);
-                }
+                const std::uint64_t chunk = chunk_of[j];
+                const int ends = w[n].size() <= from + 8 ? 1 : 0;
+                const int by_chunk = (chunk > k_chunk) - (chunk < k_chunk);
+                const int by_end = int{k_ends} - ends;  // a word that ends first is the smaller
+                order[n] = static_cast<std::int8_t>(by_chunk != 0 ? by_chunk : by_end);
+                alive_n[kept] = n;
+                chunk_of[kept] = key_at(w[n], std::min(from + 8, w[n].size()));
+                kept += static_cast<std::size_t>(by_chunk == 0 && by_end == 0 && ends == 0);
             }
             if (k_ends) return rank;
             left = kept;
@@ -529,36 +521,43 @@ private:
         return static_cast<std::uint32_t>(key_at(word, shared_) >> 32);
     }
 
-    // Calls take(word) for each of the count words with these indices
-    // (ascending), in order, reading only the blocks that hold them.
-    template <class Take>
-    void each_of(const Index* indices, std::size_t count, Take take) const {
-        std::size_t taken = 0;
-        while (taken < count) {
+    // Calls take(word) for each word i that is wanted(i), in input order,
+    // reading only the blocks that hold one.
+    template <class Wanted, class Take>
+    void each_of(Wanted wanted, Take take) const {
+        constexpr std::size_t size = List::block_size;
+        const std::size_t count = words_.size();
+        auto holds_one = [&](std::size_t block) {
+            for (std::size_t i = block * size; i < count && i < (block + 1) * size; ++i) {
+                if (wanted(i)) return true;
+            }
+            return false;
+        };
+        for (std::size_t block = 0; block * size < count; ++block) {
+            if (!holds_one(block)) continue;
+            std::size_t last = 0;
             words_.each(
                 [&](std::size_t i, std::string_view w) {
-                    if (i == indices[taken]) {
-                        take(w);
-                        ++taken;
-                    }
-                    // On to the next block, unless it holds none of them.
-                    return taken < count && indices[taken] / List::block_size <= i / List::block_size + 1;
+                    if (wanted(i)) take(w);
+                    last = i;
+                    // At the end of a block, on to the next if it holds one.
+                    return (i + 1) % size != 0 || (i + 1 < count && holds_one((i + 1) / size));
                 },
-                indices[taken] / List::block_size);
+                block);
+            block = last / size;
         }
     }
 
-    // Adds to words the count words with these indices (ascending): where
+    // Adds to words each word i that is wanted(i), in input order: where
     // they lie when the list's views last, else copies one after another in
     // text, with 16 zero bytes after the last.
-    void copies_of(const Index* indices, std::size_t count, support::Block<std::string_view>& words,
-                   std::string& text) const {
-        words.room(count);
+    template <class Wanted>
+    void copies_of(Wanted wanted, support::Block<std::string_view>& words, std::string& text) const {
         if constexpr (List::views_last) {
-            each_of(indices, count, [&](std::string_view w) { words.push_back(w); });
+            each_of(wanted, [&](std::string_view w) { words.push_back(w); });
         } else {
             std::vector<std::size_t> ends;
-            each_of(indices, count, [&](std::string_view w) {
+            each_of(wanted, [&](std::string_view w) {
                 text += w;
                 ends.push_back(text.size());
             });
@@ -567,6 +566,19 @@ private:
                 words.push_back(std::string_view(text).substr(start, ends[j] - start));
             }
         }
+    }
+
+    // A copy of the word with this index.
+    std::string word_at(std::size_t index) const {
+        std::string word;
+        words_.each(
+            [&](std::size_t i, std::string_view w) {
+                if (i < index) return true;
+                word = w;
+                return false;
+            },
+            index / List::block_size);
+        return word;
     }
 
     List words_;
