@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support.hpp"
 
@@ -190,16 +191,26 @@ std::uint64_t bytes_at(std::string_view w, std::size_t from) {
     return bytes & ~(~std::uint64_t{0} >> (4 * kept) >> (4 * kept));
 }
 
-// Whether w is smaller than or equal to key in strcmp order, eight bytes at
-// a time. Where eight bytes are the same and w ends among them, key ends
-// there too.
-bool not_above(std::string_view w, std::string_view key) {
-    for (std::size_t i = 0;; i += 8) {
-        const std::uint64_t a = bytes_at(w, i), b = bytes_at(key, i);
-        if (a != b) return a < b;
-        if (w.size() <= i + 8) return true;
+// A word to compare others with in strcmp order, its bytes taken eight at a
+// time once: as bytes_at gives them, and one more value of zeros.
+class Key {
+public:
+    explicit Key(std::string_view key) {
+        for (std::size_t i = 0; i <= key.size(); i += 8) chunks_.push_back(bytes_at(key, std::min(i, key.size())));
     }
-}
+    // Whether w is smaller than or equal to the key. Where eight bytes are
+    // the same and w ends among them, the key ends there too.
+    bool not_below(std::string_view w) const {
+        for (std::size_t i = 0;; i += 8) {
+            const std::uint64_t a = bytes_at(w, i), b = chunks_[i / 8];
+            if (a != b) return a < b;
+            if (w.size() <= i + 8) return true;
+        }
+    }
+
+private:
+    std::vector<std::uint64_t> chunks_;
+};
 
 // Where the n-th (n >= 1) whitespace-separated token of text starts, or
 // nullptr when it has fewer: the starts of tokens are counted eight bytes at
@@ -207,22 +218,44 @@ bool not_above(std::string_view w, std::string_view key) {
 const char* token_start(std::string_view text, std::uint64_t n) {
     constexpr std::uint64_t ones = 0x0101010101010101u, high = 0x8080808080808080u;
     constexpr bool little = std::endian::native == std::endian::little;
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    bool after_space = true;  // whether the byte before p is whitespace (or there is none)
-    for (; end - p >= 8; p += 8) {
+    // The flags of the whitespace bytes among the eight at p.
+    auto spaces_at = [](const char* p) {
         std::uint64_t x;
         std::memcpy(&x, p, 8);
         const std::uint64_t low = x & ~high;
         const std::uint64_t not_blank = x ^ (ones * ' ');
         const std::uint64_t blank = ~(((not_blank & ~high) + ~high) | not_blank) & high;  // ' '
         const std::uint64_t control = (low + ones * (0x80 - '\t')) & ~(low + ones * (0x80 - '\r' - 1)) & ~x & high;
-        const std::uint64_t space = blank | control;
-        // Each byte's flag moved to the byte after it in memory.
+        return blank | control;
+    };
+    // The flags of the bytes that start a token: not whitespace, after
+    // whitespace (each byte's flag moved to the byte after it in memory).
+    auto starts_of = [](std::uint64_t space, bool after_space) {
         const std::uint64_t before = little ? space << 8 | (after_space ? 0x80u : 0u)
                                             : space >> 8 | (after_space ? std::uint64_t{0x80} << 56 : 0u);
-        std::uint64_t starts = ~space & high & before;
-        const auto found = static_cast<std::uint64_t>(std::popcount(starts));
+        return ~space & high & before;
+    };
+    auto last_is_space = [](std::uint64_t space) { return ((little ? space >> 56 : space) & 0x80) != 0; };
+    // The number of flags in one value or two: moved to the bytes' low bits
+    // and summed into the top byte by one multiplication (std::popcount would
+    // be a call of a library function on a processor without its instruction).
+    auto number = [](std::uint64_t flags, std::uint64_t more) { return ((flags >> 7) + (more >> 7)) * ones >> 56; };
+
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool after_space = true;  // whether the byte before p is whitespace (or there is none)
+    // Sixteen bytes at a time, while the n-th start lies past them.
+    for (; end - p >= 16; p += 16) {
+        const std::uint64_t first = spaces_at(p), second = spaces_at(p + 8);
+        const std::uint64_t found = number(starts_of(first, after_space), starts_of(second, last_is_space(first)));
+        if (found >= n) break;
+        n -= found;
+        after_space = last_is_space(second);
+    }
+    for (; end - p >= 8; p += 8) {
+        const std::uint64_t space = spaces_at(p);
+        std::uint64_t starts = starts_of(space, after_space);
+        const std::uint64_t found = number(starts, 0);
         if (found >= n) {
             // The n-th of them in memory order: the lowest bits first on a
             // little-endian machine, the highest on a big-endian one.
@@ -230,7 +263,7 @@ const char* token_start(std::string_view text, std::uint64_t n) {
             return p + (little ? std::countr_zero(starts) : std::countl_zero(starts)) / 8;
         }
         n -= found;
-        after_space = ((little ? space >> 56 : space) & 0x80) != 0;
+        after_space = last_is_space(space);
     }
     for (; p < end; ++p) {
         const bool space = support::is_space(static_cast<unsigned char>(*p));
@@ -265,7 +298,7 @@ int main(int argc, char** argv) {
         program.fail("word count: expected a count of 0 or more, found " + std::to_string(word_count));
     }
     const std::string found = in_place ? query_after(program.in.unread(), word_count) : std::string(16, '\0');
-    const std::string_view query_ahead(found.data(), found.size() - 16);
+    const Key key(std::string_view(found.data(), found.size() - 16));
     long long preceding = 0;
     // A word ends at its first NUL byte, as a C string does.
     FrontCodedWords words;
@@ -273,7 +306,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < word_count; ++i) {
         program.read_c_string(word, "word", i + 1LL, word_count);
         if (in_place) {
-            preceding += not_above(word, query_ahead) ? 1 : 0;
+            preceding += key.not_below(word) ? 1 : 0;
         } else {
             words.add(word);
         }
