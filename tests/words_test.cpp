@@ -73,6 +73,14 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
         // Lists of more than 32 words too (the program finds words by blocks
         // of 32).
         int count = std::uniform_int_distribution<int>(1, round % 4 == 0 ? 150 : 24)(rng);
+        // Every 25th round, hundreds of words that share their first four
+        // bytes up to case and go on past them (so that the middle word is
+        // found among them eight bytes at a time, from a sample of them):
+        // tails of random letters, or runs of one letter of random lengths
+        // then mostly another letter, which many words share eight bytes at
+        // a time, and some end with.
+        const bool many = round % 25 == 24;
+        if (many) count = std::uniform_int_distribution<int>(300, 1000)(rng);
         // Shared prefixes of lengths around the program's 8-byte chunks and its
         // one-byte and two-byte lengths (below 16, from 128),
         // in either case, so that words first differ at any byte; in every third
@@ -86,7 +94,15 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
         for (int i = 0; i < count; ++i) {
             std::string word;
             for (std::size_t b = 0; i != without && b < prefix; ++b) word += "aA"[rng() % 2];
-            words.push_back(word + random_word(rng));
+            if (many) {
+                for (char c : std::string("abcd")) word += rng() % 2 ? c : static_cast<char>(c - 'a' + 'A');
+                const int tail = std::uniform_int_distribution<int>(0, 30)(rng);
+                for (int b = 0; b < tail; ++b) word += round % 50 == 24 ? "aAbB"[rng() % 4] : "aA"[rng() % 2];
+                if (rng() % 4 != 0) word += "bcz"[rng() % 3];
+            } else {
+                word += random_word(rng);
+            }
+            words.push_back(word);
             input += (i % 5 == 4) ? '\n' : ' ';
             input += words.back();
         }

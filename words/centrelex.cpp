@@ -508,7 +508,7 @@ private:
                 order[n] = static_cast<std::int8_t>(by_chunk != 0 ? by_chunk : by_end);
                 alive_n[kept] = n;
                 chunk_of[kept] = key_at(w[n], std::min(from + 8, w[n].size()));
-                kept += static_cast<std::size_t>(by_chunk == 0 && by_end == 0 && ends == 0);
+                kept += static_cast<std::size_t>(by_chunk == 0 && by_end == 0);
             }
             if (k_ends) return rank;
             left = kept;
