@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <type_traits>
 
@@ -66,7 +65,7 @@ private:
         void* const grown = bytes < large ? std::realloc(data_, bytes) : platform::allocate_large(bytes);
         if (grown == nullptr) out_of_memory();
         if (bytes >= large) {
-            if (size_ > 0) std::memcpy(grown, data_, size_ * sizeof(T));
+            std::copy_n(data_, size_, static_cast<T*>(grown));
             std::free(data_);
         }
         data_ = static_cast<T*>(grown);

@@ -47,12 +47,12 @@ struct Mapping {
 };
 Mapping map_rest(int fd, std::size_t slack, const char* shrank_message);
 
-// size bytes for a block that will grow large (suitably aligned for any
+// size bytes, 2 MiB or more, for a large block (suitably aligned for any
 // value), or nullptr when there is no room; freed with std::free. Where
-// the system has large pages (Linux: 2 MiB), a block of that size or more
-// is placed on their bounds and marked for them, so that filling it takes
-// one page fault for each large page rather than one for each 4 KiB (on a
-// virtual machine a fault can cost as much as reading a page of input).
+// the system has large pages (Linux: 2 MiB), the block is placed on their
+// bounds and marked for them, so that filling it takes one page fault for
+// each large page rather than one for each 4 KiB (on a virtual machine a
+// fault can cost as much as reading a page of input).
 void* allocate_large(std::size_t size);
 
 // Moves the offset of fd, open on a regular file, to offset.

@@ -63,16 +63,15 @@ bool is_terminal(int fd) { return ::isatty(fd) == 1; }
 void* allocate_large(std::size_t size) {
 #if defined(MADV_HUGEPAGE)
     constexpr std::size_t large_page = std::size_t{2} << 20;
-    if (size >= large_page) {
-        void* data = nullptr;
-        if (::posix_memalign(&data, large_page, size) != 0) return nullptr;
-        // Only a hint: where large pages are not to be had, the block is
-        // given small ones as any other.
-        ::madvise(data, size, MADV_HUGEPAGE);
-        return data;
-    }
-#endif
+    void* data = nullptr;
+    if (::posix_memalign(&data, large_page, size) != 0) return nullptr;
+    // Only a hint: where large pages are not to be had, the block is given
+    // small ones as any other.
+    ::madvise(data, size, MADV_HUGEPAGE);
+    return data;
+#else
     return std::malloc(size);
+#endif
 }
 
 void seek(int fd, long long offset) { ::lseek(fd, static_cast<off_t>(offset), SEEK_SET); }

@@ -138,7 +138,14 @@ TEST(Pivotseek, ExamplesAndEdgeCases) {
         std::string input = rotated + row.key;
         minitools::expect_case("pivotseek", {row.key, input, row.out});
     }
+    // 600000 elements, more than 2 MiB of them: their block is copied into
+    // one of large pages as it grows.
+    std::string large = "600000\n";
+    for (int i = 1; i < 600000; ++i) large += std::to_string(i) + ' ';
+    large += "0\n";
     expect_cases("pivotseek", {
+                                  {"600000 elements, key at the rotation", large + "0", "mid=599999"},
+                                  {"600000 elements, key in the left run", large + "456789", "pos=456788"},
                                   {"empty array reads the key", "0 5", "NOT FOUND"},
                                   {"one element equal to the key", "1 7 7", "mid=0"},
                                   {"one element, other key", "1 7 8", "NOT FOUND"},
