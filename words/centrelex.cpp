@@ -448,9 +448,9 @@ private:
         orders.grow_by(words.size());
         support::Block<Index> alive;  // the words still equal to K, by number
         Index* const alive_n = alive.room(words.size());
-        support::Block<std::uint64_t> chunks;  // their eight bytes from `from`, and a copy to select from
-        std::uint64_t* const chunk_of = chunks.room(2 * words.size());
-        std::uint64_t* const selected = chunk_of + words.size();
+        support::Block<std::uint64_t> chunks;  // their eight bytes from `from`
+        std::uint64_t* const chunk_of = chunks.room(words.size());
+        support::Block<std::uint64_t> selected;  // those on one side of a guess, when it misses
         std::size_t left = words.size();
         for (std::size_t j = 0; j < left; ++j) alive_n[j] = static_cast<Index>(j);
         for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[j], from);
@@ -483,12 +483,13 @@ private:
                 // Selected among the chunks on K's side of the guess only.
                 const bool lower = rank < below;
                 const std::uint64_t guess = k_chunk;
-                const std::uint64_t* const end =
-                    std::copy_if(chunk_of, chunk_of + left, selected,
-                                 [&](std::uint64_t chunk) { return lower ? chunk < guess : chunk > guess; });
+                std::uint64_t* const side = selected.room(lower ? below : left - below - equal);
+                std::uint64_t* const end = std::copy_if(chunk_of, chunk_of + left, side, [&](std::uint64_t chunk) {
+                    return lower ? chunk < guess : chunk > guess;
+                });
                 const std::size_t side_rank = lower ? rank : rank - below - equal;
-                std::nth_element(selected, selected + side_rank, selected + (end - selected));
-                k_chunk = selected[side_rank];
+                std::nth_element(side, side + side_rank, end);
+                k_chunk = side[side_rank];
                 count(k_chunk);
             }
             rank -= below;
