@@ -367,7 +367,7 @@ public:
             std::vector<std::uint32_t> counts(outside + 8);
             for (std::size_t i = 0; i < count; ++i) {
                 const std::uint64_t order = order_of(i);
-                const std::size_t place = (order >> after) & (outside - 1);
+                const auto place = static_cast<std::size_t>(order >> after) & (outside - 1);
                 const std::size_t in = 0 - static_cast<std::size_t>(order >> after >> bits == k_order);
                 ++counts[(place & in) | ((outside + i % 8) & ~in)];
             }
@@ -399,7 +399,7 @@ public:
         if (k_order & 1) queued = static_cast<std::size_t>(std::count(orders.data(), orders.data() + orders.size(), 0));
         for (std::size_t i = count; i-- > 0;) {
             const std::uint64_t order = order_of(i);
-            turns += (order - k_order) >> 63;  // one when below K (both are below 2^33)
+            turns += static_cast<std::size_t>((order - k_order) >> 63);  // one when below K (both are below 2^33)
             if (order != k_order) continue;
             if (k_order & 1) {
                 const std::int8_t to_k = orders.data()[--candidate];
