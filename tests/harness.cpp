@@ -194,12 +194,17 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
 // Under wine a program occasionally fails to start (about once in a few
 // thousand starts, more under load) and wine ends with status 1, silent, as
 // its own messages are off. The programs never end with status 1 without a
-// message, so such a run is started again, twice at most.
+// message, so such a run is started again, twice at most. As rarely, wine's
+// own loader fails as the program ends, after it did its work: status 127
+// and a line from the host's ld.so ("Inconsistency detected by ld.so: ...
+// _dl_fini: Assertion ... failed!"); such a run is started again too.
 Result run(std::string_view program, std::string_view input, const RunOptions& options) {
     for (int attempt = 1;; ++attempt) {
         Result result = run_once(program, input, options);
         const bool did_not_start = result.status == 1 && result.out.empty() && result.err.empty();
-        if (!programs_on_windows || !did_not_start || attempt == 3) return result;
+        const bool wine_failed_at_exit =
+            result.status == 127 && result.err.find("Inconsistency detected by ld.so") != std::string::npos;
+        if (!programs_on_windows || !(did_not_start || wine_failed_at_exit) || attempt == 3) return result;
     }
 }
 
