@@ -72,11 +72,16 @@ async function showHelp(program) {
     if (programs.value === program) help.textContent = helpTexts.get(program);
 }
 
-// The program's example input, from examples/PROGRAM.in.
+// The program's example input, from examples/PROGRAM.in. Each request, and
+// each edit of the text area, takes a new number: an example that arrives
+// after another was asked for, or after the text was edited, is not shown
+// (choosing the same program again must not undo what was typed since).
+let exampleRequest = 0;
 async function showExample(program) {
+    const request = ++exampleRequest;
     const response = await fetch(`examples/${program}.in`);
     const text = response.ok ? await response.text() : '';
-    if (programs.value === program) {
+    if (request === exampleRequest) {
         clearFile();
         input.value = text;
     }
@@ -150,7 +155,6 @@ async function run() {
     });
     const exitStatus = await running.done;
     running = null;
-    status.value = exitStatus === null ? 'stopped' : String(exitStatus);
     const output = new Blob(collected.stdout, { type: 'application/octet-stream' });
     download.href = URL.createObjectURL(output);
     try {
@@ -161,6 +165,9 @@ async function run() {
     runButton.disabled = false;
     stopButton.disabled = true;
     markOutput();
+    // Last, so that when the status shows, the output, its download and
+    // the buttons are all ready.
+    status.value = exitStatus === null ? 'stopped' : String(exitStatus);
 }
 
 function stop() {
@@ -181,6 +188,7 @@ async function copyOutput() {
 }
 
 programs.addEventListener('change', chooseProgram);
+input.addEventListener('input', () => ++exampleRequest);
 file.addEventListener('change', showFile);
 $('clear-file').addEventListener('click', clearFile);
 $('example').addEventListener('click', () => showExample(programs.value));
