@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -68,8 +69,7 @@ std::uint64_t byte_swap(std::uint64_t x) {
 // as unsigned values, a prefix before a longer word), since words hold no
 // NUL; the eight bytes that hold a zero byte are a word's last.
 std::uint64_t key_at(std::string_view w, std::size_t from) {
-    std::uint64_t bytes;
-    std::memcpy(&bytes, w.data() + from, 8);
+    std::uint64_t bytes = load(w, from);
     if constexpr (std::endian::native == std::endian::little) bytes = byte_swap(bytes);
     // The bytes past the end cleared, with a mask made without a branch (on
     // words of random lengths one would be mispredicted half the time): the
@@ -93,9 +93,7 @@ template <bool folded = false>
 std::size_t common_prefix(std::string_view a, std::string_view b) {
     const std::size_t length = std::min(a.size(), b.size());
     for (std::size_t i = 0;; i += 8) {
-        std::uint64_t x, y;
-        std::memcpy(&x, a.data() + i, 8);
-        std::memcpy(&y, b.data() + i, 8);
+        std::uint64_t x = load(a, i), y = load(b, i);
         if constexpr (folded) {
             x = fold_bytes(x);
             y = fold_bytes(y);
@@ -360,7 +358,7 @@ public:
         // the one eight words before, not the last. The place is chosen by
         // a mask: compilers turn a condition into a branch as they like.)
         std::uint64_t k_order = bucket;
-        std::size_t with_k = 0;  // the words whose order is K's
+        std::size_t with_k = 0;  // the words equal to K: whose order is K's (then, if K goes on, their rest too)
         for (const int bits : {8, 9}) {
             const int after = bits == 8 ? 9 : 0;  // the bits of an order after those counted
             const std::size_t outside = std::size_t{1} << bits;
@@ -381,12 +379,13 @@ public:
         // (the candidates) are ordered by the rest of their bytes: each one's
         // order to K, and K's rank among those equal to it.
         support::Block<std::int8_t> orders;  // by candidate, in input order
-        if (k_order & 1) {
+        const bool k_goes_on = (k_order & 1) != 0;
+        if (k_goes_on) {
             support::Block<std::string_view> words;
             std::string copied;
             words.room(with_k);
             copies_of([&](std::size_t i) { return order_of(i) == k_order; }, words, copied);
-            rank = order_rest(words, shared_ + 4, rank, orders);
+            std::tie(rank, with_k) = order_rest(words, shared_ + 4, rank, orders);
         }
 
         // Back from the end: K's place in the queue, counted from its front,
@@ -394,14 +393,12 @@ public:
         // to place p - 1 (the front word to the back); a word that joined
         // took the last place. The place is K's rank among the words equal
         // to it.
-        std::size_t place = rank, turns = 0, candidate = orders.size();
-        std::size_t queued = with_k;
-        if (k_order & 1) queued = static_cast<std::size_t>(std::count(orders.data(), orders.data() + orders.size(), 0));
+        std::size_t place = rank, queued = with_k, turns = 0, candidate = orders.size();
         for (std::size_t i = count; i-- > 0;) {
             const std::uint64_t order = order_of(i);
             turns += static_cast<std::size_t>((order - k_order) >> 63);  // one when below K (both are below 2^33)
             if (order != k_order) continue;
-            if (k_order & 1) {
+            if (k_goes_on) {
                 const std::int8_t to_k = orders.data()[--candidate];
                 turns += to_k < 0 ? 1 : 0;
                 if (to_k != 0) continue;
@@ -438,11 +435,12 @@ private:
     // Orders words (all longer than from bytes, all the same before it) by
     // their bytes from `from` on, as strcasecmp does, to find the one of rank
     // `rank`, K: sets each word's order to K in orders (-1, 0 or 1) and
-    // gives K's rank among the words equal to it. Eight bytes at a time: the
+    // gives K's rank among the words equal to it, and their number. Eight bytes at a time: the
     // words still equal to K so far are selected by those eight bytes, then
     // by whether they go on past them; the others are settled.
-    static std::size_t order_rest(const support::Block<std::string_view>& words, std::size_t from, std::size_t rank,
-                                  support::Block<std::int8_t>& orders) {
+    static std::pair<std::size_t, std::size_t> order_rest(const support::Block<std::string_view>& words,
+                                                          std::size_t from, std::size_t rank,
+                                                          support::Block<std::int8_t>& orders) {
         const std::string_view* const w = words.data();
         std::int8_t* const order = orders.room(words.size());
         orders.grow_by(words.size());
@@ -511,7 +509,7 @@ private:
                 chunk_of[kept] = key_at(w[n], std::min(from + 8, w[n].size()));
                 kept += static_cast<std::size_t>(by_chunk == 0 && by_end == 0);
             }
-            if (k_ends) return rank;
+            if (k_ends) return {rank, ending};
             left = kept;
         }
     }

@@ -198,9 +198,10 @@ public:
     explicit Key(std::string_view key) {
         for (std::size_t i = 0; i <= key.size(); i += 8) chunks_.push_back(bytes_at(key, std::min(i, key.size())));
     }
-    // Whether w is smaller than or equal to the key. Where eight bytes are
-    // the same and w ends among them, the key ends there too.
-    bool not_below(std::string_view w) const {
+    // Whether the key is at least w (w is smaller than or equal to it).
+    // Where eight bytes are the same and w ends among them, the key ends
+    // there too.
+    bool at_least(std::string_view w) const {
         for (std::size_t i = 0;; i += 8) {
             const std::uint64_t a = bytes_at(w, i), b = chunks_[i / 8];
             if (a != b) return a < b;
@@ -306,7 +307,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < word_count; ++i) {
         program.read_c_string(word, "word", i + 1LL, word_count);
         if (in_place) {
-            preceding += key.not_below(word) ? 1 : 0;
+            preceding += key.at_least(word) ? 1 : 0;
         } else {
             words.add(word);
         }
