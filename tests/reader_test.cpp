@@ -264,7 +264,7 @@ TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
             ASSERT_NE(file, nullptr);
             Reader reader(fileno(file));
             if (mapped) {
-                EXPECT_TRUE(reader.keep_input("reader test: the file shrank\n"));
+                EXPECT_TRUE(reader.keep_input("reader test: the file shrank\n", ""));
             }
             std::string_view got;
             int value = 0;
@@ -297,7 +297,7 @@ TEST(Reader, KeepsTheInputOnlyWhereItCan) {
     FILE* file = file_with("one two");
     ASSERT_NE(file, nullptr);
     Reader kept(fileno(file));
-    ASSERT_TRUE(kept.keep_input(""));
+    ASSERT_TRUE(kept.keep_input("", ""));
     std::string_view first, second;
     EXPECT_EQ(kept.read_word(first), Status::ok);
     kept.leave_offset();  // the file is left where the reading stopped
@@ -307,12 +307,12 @@ TEST(Reader, KeepsTheInputOnlyWhereItCan) {
     std::fclose(file);
 
     Reader in_memory("one two");
-    EXPECT_TRUE(in_memory.keep_input(""));
+    EXPECT_TRUE(in_memory.keep_input("", ""));
 
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
     Reader piped(ends[0]);
-    EXPECT_FALSE(piped.keep_input(""));
+    EXPECT_FALSE(piped.keep_input("", ""));
     ::close(ends[0]);
     ::close(ends[1]);
 
@@ -322,7 +322,7 @@ TEST(Reader, KeepsTheInputOnlyWhereItCan) {
         {
             FILE* shrinking = file_with(text);
             Reader reader(fileno(shrinking));
-            if (!reader.keep_input("reader test: the file shrank\n")) std::exit(3);
+            if (!reader.keep_input("reader test: the file shrank\n", "")) std::exit(3);
             if (::ftruncate(fileno(shrinking), 0) != 0) std::exit(4);
             std::string_view w;
             while (reader.read_word(w) == Status::ok) {

@@ -1,0 +1,387 @@
+// What the word programs do to the bytes of words: compare them eight bytes
+// at a time (as they are, or with 'A' to 'Z' folded), count whitespace-
+// separated tokens, keep a list of words front-coded, and read again the
+// words of a mapped file, checking that they are the words first read.
+#pragma once
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "block.hpp"
+#include "reader.hpp"
+
+namespace words {
+
+// Eight bytes at a time ------------------------------------------------------
+//
+// Every function here that loads eight bytes from a word needs them
+// readable: the reader leaves 16 readable bytes after every word it gives.
+
+// The eight bytes of w from byte i on, as they lie in memory.
+inline std::uint64_t load(std::string_view w, std::size_t i) {
+    std::uint64_t bytes;
+    std::memcpy(&bytes, w.data() + i, 8);
+    return bytes;
+}
+
+// 'A' to 'Z' folded to lower case in each byte of x at once: a byte below
+// 0x80 whose low seven bits lie in 0x41..0x5a gains 0x20 (other bytes are
+// unchanged), as tolower does in the C locale.
+inline std::uint64_t fold_bytes(std::uint64_t x) {
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t high = 0x8080808080808080u;
+    const std::uint64_t low = x & ~high;  // no byte's sum below carries
+    const std::uint64_t from_a = low + ones * (0x80 - 'A');
+    const std::uint64_t past_z = low + ones * (0x80 - 'Z' - 1);
+    return x | ((from_a & ~past_z & ~x & high) >> 2);  // 0x80 >> 2 is 0x20
+}
+
+// The bytes of x in reverse order, by halves, quarters and eighths: a
+// pattern compilers turn into their one byte-swap instruction.
+inline std::uint64_t byte_swap(std::uint64_t x) {
+    x = x >> 32 | x << 32;
+    x = (x & 0xffff0000ffff0000u) >> 16 | (x & 0x0000ffff0000ffffu) << 16;
+    return (x & 0xff00ff00ff00ff00u) >> 8 | (x & 0x00ff00ff00ff00ffu) << 8;
+}
+
+// Bytes from to from + 7 of w as a big-endian integer, zeros past its end:
+// comparing two of them as unsigned integers orders words by those bytes as
+// strcmp does (words hold no NUL, so a word that ends first is smaller). A
+// `from` past the end counts as the end, so whatever a caller was told about
+// the word, nothing past its 16 bytes of slack is read.
+inline std::uint64_t bytes_at(std::string_view w, std::size_t from) {
+    from = std::min(from, w.size());
+    std::uint64_t bytes = load(w, from);
+    if constexpr (std::endian::native == std::endian::little) bytes = byte_swap(bytes);
+    // The bytes past the end cleared, with a mask made without a branch (on
+    // words of random lengths one would be mispredicted half the time): the
+    // top `kept` bytes, shifted in two halves as a shift by 64 is undefined.
+    const std::size_t kept = std::min<std::size_t>(w.size() - from, 8);
+    return bytes & ~(~std::uint64_t{0} >> (4 * kept) >> (4 * kept));
+}
+
+// The same bytes folded: comparing these orders words as strcasecmp does in
+// the C locale (byte by byte after folding, as unsigned values).
+inline std::uint64_t key_at(std::string_view w, std::size_t from) { return fold_bytes(bytes_at(w, from)); }
+
+// The index of the first byte that differs between x and y, loaded from
+// memory (x != y): the lowest in memory.
+inline std::size_t first_difference(std::uint64_t x, std::uint64_t y) {
+    const int bit = std::endian::native == std::endian::little ? std::countr_zero(x ^ y) : std::countl_zero(x ^ y);
+    return static_cast<std::size_t>(bit / 8);
+}
+
+// The number of leading bytes that a and b share, compared as they are or,
+// with `folded`, once folded.
+template <bool folded = false>
+std::size_t common_prefix(std::string_view a, std::string_view b) {
+    const std::size_t length = std::min(a.size(), b.size());
+    for (std::size_t i = 0;; i += 8) {
+        std::uint64_t x = load(a, i), y = load(b, i);
+        if constexpr (folded) {
+            x = fold_bytes(x);
+            y = fold_bytes(y);
+        }
+        if (x != y) return std::min(i + first_difference(x, y), length);
+        if (length - i <= 8) return length;
+    }
+}
+
+// Copies count bytes in 16-byte pieces, and whatever follows them up to the
+// end of the last piece: count + 15 bytes from `from` must be readable and as
+// many at `to` writable. A short word is copied without a branch on its length.
+inline void copy_pieces(char* to, const char* from, std::size_t count) {
+    for (std::size_t i = 0; i < count; i += 16) std::memcpy(to + i, from + i, 16);
+}
+
+// Tokens ---------------------------------------------------------------------
+
+// Where the n-th (n >= 1) whitespace-separated token of text starts, or
+// nullptr when it has fewer; whitespace is the reader's (support::is_space).
+// The starts of tokens are counted eight bytes at a time, each byte flagged
+// (0x80) as whitespace or not by arithmetic. Eight bytes after text must be
+// readable.
+inline const char* token_start(std::string_view text, std::uint64_t n) {
+    constexpr std::uint64_t ones = 0x0101010101010101u, high = 0x8080808080808080u;
+    constexpr bool little = std::endian::native == std::endian::little;
+    // The flags of the whitespace bytes among the eight at p.
+    auto spaces_at = [](const char* p) {
+        std::uint64_t x;
+        std::memcpy(&x, p, 8);
+        const std::uint64_t low = x & ~high;
+        const std::uint64_t not_blank = x ^ (ones * ' ');
+        const std::uint64_t blank = ~(((not_blank & ~high) + ~high) | not_blank) & high;  // ' '
+        const std::uint64_t control = (low + ones * (0x80 - '\t')) & ~(low + ones * (0x80 - '\r' - 1)) & ~x & high;
+        return blank | control;
+    };
+    // The flags of the bytes that start a token: not whitespace, after
+    // whitespace (each byte's flag moved to the byte after it in memory).
+    auto starts_of = [](std::uint64_t space, bool after_space) {
+        const std::uint64_t before = little ? space << 8 | (after_space ? 0x80u : 0u)
+                                            : space >> 8 | (after_space ? std::uint64_t{0x80} << 56 : 0u);
+        return ~space & high & before;
+    };
+    auto last_is_space = [](std::uint64_t space) { return ((little ? space >> 56 : space) & 0x80) != 0; };
+    // The number of flags in one value or two: moved to the bytes' low bits
+    // and summed into the top byte by one multiplication (std::popcount would
+    // be a call of a library function on a processor without its instruction).
+    auto number = [](std::uint64_t flags, std::uint64_t more) { return ((flags >> 7) + (more >> 7)) * ones >> 56; };
+
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool after_space = true;  // whether the byte before p is whitespace (or there is none)
+    // Sixteen bytes at a time, while the n-th start lies past them.
+    for (; end - p >= 16; p += 16) {
+        const std::uint64_t first = spaces_at(p), second = spaces_at(p + 8);
+        const std::uint64_t found = number(starts_of(first, after_space), starts_of(second, last_is_space(first)));
+        if (found >= n) break;
+        n -= found;
+        after_space = last_is_space(second);
+    }
+    for (; end - p >= 8; p += 8) {
+        const std::uint64_t space = spaces_at(p);
+        std::uint64_t starts = starts_of(space, after_space);
+        const std::uint64_t found = number(starts, 0);
+        if (found >= n) {
+            // The n-th of them in memory order: the lowest bits first on a
+            // little-endian machine, the highest on a big-endian one.
+            for (; n > 1; --n) starts &= little ? starts - 1 : ~(std::uint64_t{1} << (63 - std::countl_zero(starts)));
+            return p + (little ? std::countr_zero(starts) : std::countl_zero(starts)) / 8;
+        }
+        n -= found;
+        after_space = last_is_space(space);
+    }
+    for (; p < end; ++p) {
+        const bool space = support::is_space(static_cast<unsigned char>(*p));
+        if (!space && after_space && --n == 0) return p;
+        after_space = space;
+    }
+    return nullptr;
+}
+
+// Selection ------------------------------------------------------------------
+
+// The value of rank `rank` (0-based, below count) among values[0..count).
+// It is first guessed from a sample of at most 255 values spread over them:
+// where many values are equal, as the next eight bytes of words with a long
+// common stem are, the guess is right, and one count confirms it. Otherwise
+// it is selected among the values on its side of the guess only, in room
+// taken from `side`. count_at(v) counts, in one pass, the values below v
+// and equal to it (and whatever else its caller wants of that pass), and
+// returns those two numbers; it is called once for the answer, last.
+template <class CountAt>
+std::uint64_t value_of_rank(const std::uint64_t* values, std::size_t count, std::size_t rank, CountAt count_at,
+                            support::Block<std::uint64_t>& side) {
+    std::uint64_t sample[255] = {};
+    const std::size_t sampled = std::min<std::size_t>(count, std::size(sample));
+    for (std::size_t t = 0; t < sampled; ++t) sample[t] = values[static_cast<std::uint64_t>(t) * count / sampled];
+    const auto sample_rank = static_cast<std::size_t>(static_cast<std::uint64_t>(rank) * sampled / count);
+    std::nth_element(sample, sample + sample_rank, sample + sampled);
+    const std::uint64_t guess = sample[sample_rank];
+    const auto [below, equal] = count_at(guess);
+    if (rank >= below && rank < below + equal) return guess;
+    const bool lower = rank < below;
+    std::uint64_t* const first = side.room(lower ? below : count - below - equal);
+    std::uint64_t* const last = std::copy_if(values, values + count, first, [&](std::uint64_t value) {
+        return lower ? value < guess : value > guess;
+    });
+    std::uint64_t* const nth = first + (lower ? rank : rank - below - equal);
+    std::nth_element(first, nth, last);
+    const std::uint64_t value = *nth;
+    count_at(value);
+    return value;
+}
+
+// Lists of words ---------------------------------------------------------------
+
+// The words in input order, front-coded: each as the number of leading bytes
+// it shares with the word before it, the number of bytes after those, and
+// those bytes. Both numbers fit one byte together when they are below 15 and
+// 16; otherwise byte 0xff precedes them, each in base 128 (seven bits to a
+// byte, the last byte below 0x80). A list of words that share long prefixes
+// takes a fraction of their bytes, and a list that shares none one byte more
+// a word, as a NUL after each would.
+//
+// An indexed list starts afresh every block_size words (the first word of a
+// block shares nothing) and keeps where each block starts, so that a walk
+// can decode only the blocks it needs.
+class FrontCodedWords {
+public:
+    static constexpr std::size_t block_size = 32;
+
+    explicit FrontCodedWords(bool indexed) : indexed_(indexed) {}
+    FrontCodedWords(const FrontCodedWords&) = delete;
+    FrontCodedWords& operator=(const FrontCodedWords&) = delete;
+
+    // Adds word, which has 16 readable bytes after it, as the reader leaves.
+    void add(std::string_view word) {
+        std::size_t shared = common_prefix(word, std::string_view(last_.data(), last_size_));
+        if (indexed_ && size_ % block_size == 0) {
+            block_starts_.push_back(bytes_.size());
+            shared = 0;
+        }
+        const std::string_view rest = word.substr(shared);
+        // Room for at most 1 + 10 + 10 bytes of sizes, the rest, and 16 bytes
+        // after it, where the rest is copied in 16-byte pieces and from
+        // where bytes are compared eight at a time.
+        char* const start = bytes_.room(21 + rest.size() + 16);
+        char* p = start;
+        if (shared < 15 && rest.size() < 16) {
+            *p++ = static_cast<char>(shared << 4 | rest.size());
+        } else {
+            *p++ = static_cast<char>(0xff);
+            p = put_size(p, shared);
+            p = put_size(p, rest.size());
+        }
+        copy_pieces(p, rest.data(), rest.size());
+        std::memset(p + rest.size(), 0, 16);  // what is read past the last word
+        bytes_.grow_by(static_cast<std::size_t>(p - start) + rest.size());
+        ++size_;
+        // The word kept for the next one: the bytes after those shared.
+        if (last_.size() < word.size() + 16) last_.resize(std::max(word.size() + 16, 2 * last_.size()));
+        copy_pieces(last_.data() + shared, rest.data(), rest.size());
+        last_size_ = word.size();
+    }
+    std::size_t size() const { return size_; }
+
+    // Calls visit(shared, rest) for every word from block first on (of an
+    // indexed list; else first is 0), in input order, while visit returns
+    // true: the word is the first `shared` bytes of the word before it, then
+    // rest, which has 16 readable bytes after it.
+    template <class Visit>
+    void each_coded(Visit visit, std::size_t first = 0) const {
+        const char* p = bytes_.data() + (first == 0 ? 0 : block_starts_[first]);
+        const char* const end = bytes_.data() + bytes_.size();
+        while (p < end) {
+            const unsigned char head = static_cast<unsigned char>(*p++);
+            std::size_t shared = head >> 4, rest = head & 15;
+            if (head == 0xff) {
+                shared = get_size(p);
+                rest = get_size(p);
+            }
+            if (!visit(shared, std::string_view(p, rest))) return;
+            p += rest;
+        }
+    }
+
+    // Calls visit(i, word) for every word from block first on, with its
+    // index, in input order, while visit returns true. The word is viewed in
+    // a buffer, with 16 readable bytes after it, until visit returns. The
+    // words are the ones added (true), as WordsInPlace::each says of its own.
+    template <class Visit>
+    bool each(Visit visit, std::size_t first = 0) const {
+        std::string word;
+        std::size_t i = first * block_size;
+        each_coded(
+            [&](std::size_t shared, std::string_view rest) {
+                if (word.size() < shared + rest.size() + 16) word.resize(2 * (shared + rest.size() + 16));
+                copy_pieces(word.data() + shared, rest.data(), rest.size());
+                return visit(i++, std::string_view(word.data(), shared + rest.size()));
+            },
+            first);
+        return true;
+    }
+
+private:
+    static char* put_size(char* p, std::size_t n) {
+        for (; n >= 0x80; n >>= 7) *p++ = static_cast<char>((n & 0x7f) | 0x80);
+        *p++ = static_cast<char>(n);
+        return p;
+    }
+    static std::size_t get_size(const char*& p) {
+        std::size_t n = 0;
+        for (int shift = 0;; shift += 7) {
+            const unsigned char byte = static_cast<unsigned char>(*p++);
+            n |= static_cast<std::size_t>(byte & 0x7f) << shift;
+            if (byte < 0x80) return n;
+        }
+    }
+
+    bool indexed_;
+    support::Block<char> bytes_;
+    std::size_t size_ = 0;
+    std::vector<std::size_t> block_starts_;
+    std::string last_ = std::string(16, '\0');  // the word added last, in its first last_size_ bytes
+    std::size_t last_size_ = 0;
+};
+
+// The words where they lie in an input that the reader keeps (a mapped
+// file), read again by the reader's own rules for input already read; only
+// where the reading of every block_size-th word began is kept, so that a
+// walk can read again just the blocks it needs.
+//
+// Another program may write the file meanwhile, so what is read again is
+// checked against what was read first: each block must hold words of the
+// same lengths, in the same order, and end where it first ended. (The bytes
+// of the words are the caller's to check: it knows what it took of them.)
+// Whatever the file now holds, a walk reads nothing outside the input.
+class WordsInPlace {
+public:
+    static constexpr std::size_t block_size = 32;
+
+    // The input's bytes end at end; the reader's slack follows them.
+    explicit WordsInPlace(const char* end) : end_(end) {}
+
+    // Adds word, whose reading (whitespace skipped) began at from and ended
+    // at to.
+    void add(std::string_view word, const char* from, const char* to) {
+        if (size_ % block_size == 0) {
+            blocks_.push_back({from, to, 0});
+        }
+        Block& block = blocks_.back();
+        block.end = to;
+        block.lengths = mix(block.lengths, word.size());
+        ++size_;
+    }
+    std::size_t size() const { return size_; }
+
+    // Calls visit(i, word) for every word from block first on, with its
+    // index, in input order, while visit returns true; the word views the
+    // input, with 16 readable bytes after it. A block is read to its end
+    // whatever visit returns. Whether the blocks read were as first read:
+    // false as soon as one is not, after visit saw its words (the caller
+    // then drops what it made of them).
+    template <class Visit>
+    bool each(Visit visit, std::size_t first = 0) const {
+        bool going = true;
+        for (std::size_t block = first; going && block < blocks_.size(); ++block) {
+            const Block& b = blocks_[block];
+            const char* p = b.start;
+            std::uint64_t lengths = 0;
+            std::string_view word;
+            const std::size_t last = std::min(size_, (block + 1) * block_size);
+            for (std::size_t i = block * block_size; i < last; ++i) {
+                p = support::Reader::next_c_string(p, end_, word);
+                lengths = mix(lengths, word.size());
+                going = going && visit(i, word);
+            }
+            if (p != b.end || lengths != b.lengths) return false;
+        }
+        return true;
+    }
+
+private:
+    // The lengths of a block's words, in order, in one value: each step
+    // multiplies by an odd constant, so that no two sequences of lengths met
+    // in practice give the same value.
+    static std::uint64_t mix(std::uint64_t lengths, std::size_t length) {
+        return (lengths + length + 1) * 0x9e3779b97f4a7c15u;
+    }
+
+    struct Block {
+        const char* start;      // where the reading of its first word began
+        const char* end;        // where the reading of its last word ended
+        std::uint64_t lengths;  // its words' lengths, mixed
+    };
+    const char* end_;
+    std::size_t size_ = 0;
+    std::vector<Block> blocks_;
+};
+
+}  // namespace words
