@@ -189,15 +189,15 @@ TEST(WordBytes, ValueOfRankIsTheSortedOne) {
             for (auto& v : values) v = rng() % distinct * 0x0101010101010101u;
             std::vector<std::uint64_t> sorted = values;
             std::sort(sorted.begin(), sorted.end());
-            for (std::size_t rank = 0; rank < count; rank += count > 300 ? 97 : 1) {
+            for (std::size_t rank = 0; rank<count; rank += count> 300 ? 97 : 1) {
                 support::Block<std::uint64_t> side;
                 std::size_t counted = 0;
                 const std::uint64_t got = words::value_of_rank(
                     values.data(), count, rank,
                     [&](std::uint64_t v) {
                         counted = v;
-                        const auto below = static_cast<std::size_t>(std::count_if(
-                            values.begin(), values.end(), [v](std::uint64_t x) { return x < v; }));
+                        const auto below = static_cast<std::size_t>(
+                            std::count_if(values.begin(), values.end(), [v](std::uint64_t x) { return x < v; }));
                         return std::pair{below, static_cast<std::size_t>(std::count(values.begin(), values.end(), v))};
                     },
                     side);

@@ -234,8 +234,8 @@ TEST(WordPrograms, FilesChangedWhileReadGiveAnAnswerOrAnErrorNeverACrash) {
                                     std::string(stem.size() + 2, ' ') + "\n";
     struct Change {
         const char* name;
-        std::string bytes;     // written over the file from its start
-        long long truncate_to; // or the file cut to this size (-1: not cut)
+        std::string bytes;      // written over the file from its start
+        long long truncate_to;  // or the file cut to this size (-1: not cut)
     };
     const std::vector<Change> changes = {
         {"words rewritten as spaces", after_words, -1},

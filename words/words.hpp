@@ -188,9 +188,8 @@ std::uint64_t value_of_rank(const std::uint64_t* values, std::size_t count, std:
     if (rank >= below && rank < below + equal) return guess;
     const bool lower = rank < below;
     std::uint64_t* const first = side.room(lower ? below : count - below - equal);
-    std::uint64_t* const last = std::copy_if(values, values + count, first, [&](std::uint64_t value) {
-        return lower ? value < guess : value > guess;
-    });
+    std::uint64_t* const last = std::copy_if(
+        values, values + count, first, [&](std::uint64_t value) { return lower ? value < guess : value > guess; });
     std::uint64_t* const nth = first + (lower ? rank : rank - below - equal);
     std::nth_element(first, nth, last);
     const std::uint64_t value = *nth;
