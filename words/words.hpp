@@ -1,7 +1,8 @@
 // What the word programs do to the bytes of words: compare them eight bytes
 // at a time (as they are, or with 'A' to 'Z' folded), count whitespace-
-// separated tokens, keep a list of words front-coded, and read again the
-// words of a mapped file, checking that they are the words first read.
+// separated tokens, select and order words by their bytes, keep a list of
+// words front-coded, and read again the words of a mapped file, checking
+// that they are the words first read.
 #pragma once
 
 #include <algorithm>
@@ -197,7 +198,96 @@ std::uint64_t value_of_rank(const std::uint64_t* values, std::size_t count, std:
     return value;
 }
 
+// Ordering words ---------------------------------------------------------------
+
+// Orders words (all longer than from bytes, all the same before it) by their
+// bytes from `from` on, as strcasecmp does, to find the one of rank `rank`,
+// K: sets each word's order to K in orders (-1, 0 or 1) and gives K's rank
+// among the words equal to it, and their number. Eight bytes at a time: the
+// words still equal to K so far are selected by those eight bytes, then by
+// whether they go on past them; the others are settled.
+inline std::pair<std::size_t, std::size_t> order_candidates(const support::Block<std::string_view>& candidates,
+                                                            std::size_t from, std::size_t rank,
+                                                            support::Block<std::int8_t>& orders) {
+    const std::string_view* const w = candidates.data();
+    std::int8_t* const order = orders.room(candidates.size());
+    orders.grow_by(candidates.size());
+    support::Block<std::uint32_t> alive;  // the words still equal to K, by number
+    std::uint32_t* const alive_n = alive.room(candidates.size());
+    support::Block<std::uint64_t> chunks;  // their eight bytes from `from`
+    std::uint64_t* const chunk_of = chunks.room(candidates.size());
+    support::Block<std::uint64_t> side;  // room for selecting K's chunk
+    std::size_t left = candidates.size();
+    for (std::size_t j = 0; j < left; ++j) alive_n[j] = static_cast<std::uint32_t>(j);
+    for (std::size_t j = 0; j < left; ++j) chunk_of[j] = key_at(w[j], from);
+    for (;; from += 8) {
+        // K's chunk, and the words below it, with it, and with it that end
+        // in it (which come first, as a prefix does).
+        std::size_t below = 0, equal = 0, ending = 0;
+        const std::uint64_t k_chunk = words::value_of_rank(
+            chunk_of, left, rank,
+            [&](std::uint64_t chunk) {
+                below = equal = ending = 0;
+                for (std::size_t j = 0; j < left; ++j) {
+                    below += chunk_of[j] < chunk ? 1 : 0;
+                    equal += chunk_of[j] == chunk ? 1 : 0;
+                    ending += static_cast<std::size_t>(chunk_of[j] == chunk && w[alive_n[j]].size() <= from + 8);
+                }
+                return std::pair{below, equal};
+            },
+            side);
+        rank -= below;
+        const bool k_ends = rank < ending;
+        if (!k_ends) rank -= ending;
+        // Each word's order to K so far, and those still equal to K kept
+        // with their next chunk (taken for every word, at most at its end,
+        // and kept only for those). Without a branch, as the words can come
+        // in any order.
+        std::size_t kept = 0;
+        for (std::size_t j = 0; j < left; ++j) {
+            const std::uint32_t n = alive_n[j];
+            const std::uint64_t chunk = chunk_of[j];
+            const int ends = w[n].size() <= from + 8 ? 1 : 0;
+            const int by_chunk = (chunk > k_chunk) - (chunk < k_chunk);
+            const int by_end = int{k_ends} - ends;  // a word that ends first is the smaller
+            order[n] = static_cast<std::int8_t>(by_chunk != 0 ? by_chunk : by_end);
+            alive_n[kept] = n;
+            chunk_of[kept] = key_at(w[n], from + 8);
+            kept += static_cast<std::size_t>(by_chunk == 0 && by_end == 0);
+        }
+        if (k_ends) return {rank, ending};
+        left = kept;
+    }
+}
+
 // Lists of words ---------------------------------------------------------------
+
+// One bit for each word, 64 to a value. The last 64 are gathered in a value
+// of their own until they are all there, and close() writes out the rest.
+class Bits {
+public:
+    void push_back(bool bit) {
+        next_ |= std::uint64_t{bit} << size_ % 64;
+        if (++size_ % 64 == 0) {
+            values_.push_back(next_);
+            next_ = 0;
+        }
+    }
+    // After the last push_back, before any other call.
+    void close() {
+        if (size_ % 64 != 0) values_.push_back(next_);
+    }
+    void set(std::size_t i, bool bit) {
+        std::uint64_t& value = values_.data()[i / 64];
+        value = (value & ~(std::uint64_t{1} << i % 64)) | std::uint64_t{bit} << i % 64;
+    }
+    unsigned operator[](std::size_t i) const { return values_.data()[i / 64] >> i % 64 & 1; }
+
+private:
+    support::Block<std::uint64_t> values_;
+    std::uint64_t next_ = 0;
+    std::size_t size_ = 0;
+};
 
 // The words in input order, front-coded: each as the number of leading bytes
 // it shares with the word before it, the number of bytes after those, and
