@@ -421,11 +421,12 @@ public:
     // at to.
     void add(std::string_view word, const char* from, const char* to) {
         if (size_ % block_size == 0) {
-            blocks_.push_back({from, to, 0});
+            if (size_ > 0) blocks_.back().lengths = lengths_;
+            blocks_.push_back({from, 0});
+            lengths_ = 0;
         }
-        Block& block = blocks_.back();
-        block.end = to;
-        block.lengths = mix(block.lengths, word.size());
+        lengths_ = mix(lengths_, word.size());
+        last_end_ = to;
         ++size_;
     }
     std::size_t size() const { return size_; }
@@ -450,7 +451,10 @@ public:
                 lengths = mix(lengths, word.size());
                 going = going && visit(i, word);
             }
-            if (p != b.end || lengths != b.lengths) return false;
+            // A block ends where the next one's reading began.
+            const bool last_block = block + 1 == blocks_.size();
+            const char* const end = last_block ? last_end_ : blocks_[block + 1].start;
+            if (p != end || lengths != (last_block ? lengths_ : b.lengths)) return false;
         }
         return true;
     }
@@ -465,12 +469,13 @@ private:
 
     struct Block {
         const char* start;      // where the reading of its first word began
-        const char* end;        // where the reading of its last word ended
-        std::uint64_t lengths;  // its words' lengths, mixed
+        std::uint64_t lengths;  // its words' lengths, mixed (the last block's: lengths_)
     };
     const char* end_;
     std::size_t size_ = 0;
     std::vector<Block> blocks_;
+    std::uint64_t lengths_ = 0;       // the last block's lengths so far
+    const char* last_end_ = nullptr;  // where the reading of the last word ended
 };
 
 }  // namespace words
