@@ -262,6 +262,62 @@ inline std::pair<std::size_t, std::size_t> order_candidates(const support::Block
 
 // Lists of words ---------------------------------------------------------------
 
+// The leading bytes that every word added so far shares, folded: at most the
+// first word's, which are kept folded, eight at a time. Each time they
+// become fewer, the index of the word that made them so is noted, so that
+// what was taken of a word before can be told again.
+class SharedPrefix {
+public:
+    // Takes word, the index-th. (Most lists share no bytes from their
+    // second word on, which takes one test here.)
+    void add(std::string_view word, std::size_t index) {
+        if (size_ > 0 && !shares_all(word)) shrink(word, index);
+    }
+    // Takes the first word.
+    void start(std::string_view first) {
+        for (std::size_t i = 0; i < first.size(); i += 8) first_.push_back(fold_bytes(load(first, i)));
+        size_ = first.size();
+        changes_.push_back({0, size_});
+    }
+    std::size_t size() const { return size_; }
+    // The index from which every word was taken with the bytes shared now.
+    std::size_t settled_from() const { return changes_.back().first; }
+    // (first word, bytes shared): when the shared bytes became fewer.
+    const std::vector<std::pair<std::size_t, std::size_t>>& changes() const { return changes_; }
+
+private:
+    // Whether word begins with the shared bytes: compared eight at a time,
+    // folded, with the first word's.
+    bool shares_all(std::string_view word) const {
+        if (word.size() < size_) return false;
+        std::size_t i = 0;
+        for (; size_ - i >= 8; i += 8) {
+            if (fold_bytes(load(word, i)) != first_[i / 8]) return false;
+        }
+        if (i == size_) return true;
+        const std::uint64_t x = fold_bytes(load(word, i)), y = first_[i / 8];
+        return x == y || first_difference(x, y) >= size_ - i;
+    }
+    // The shared bytes cut to those word shares, fewer than before.
+    void shrink(std::string_view word, std::size_t index) {
+        const std::size_t length = std::min(word.size(), size_);
+        std::size_t i = 0;
+        for (; i < length; i += 8) {
+            const std::uint64_t x = fold_bytes(load(word, i)), y = first_[i / 8];
+            if (x != y) break;
+        }
+        if (i < length) {
+            i += first_difference(fold_bytes(load(word, i)), first_[i / 8]);
+        }
+        size_ = std::min(i, length);
+        changes_.push_back({index, size_});
+    }
+
+    std::size_t size_ = 0;
+    std::vector<std::uint64_t> first_;
+    std::vector<std::pair<std::size_t, std::size_t>> changes_;
+};
+
 // One bit for each word, 64 to a value. The last 64 are gathered in a value
 // of their own until they are all there, and close() writes out the rest.
 class Bits {
