@@ -309,10 +309,7 @@ int main(int argc, char** argv) {
     support::Program program("centrelex", argc, argv, help);
     // A file's words are used where they lie in it; a pipe's are kept.
     const bool in_place = program.keep_input();
-    const int word_count = program.read_int("word count");
-    if (word_count < 1) {
-        program.fail("word count: expected a count of 1 or more, found " + std::to_string(word_count));
-    }
+    const int word_count = words::read_word_count(program, 1);
     if (in_place) {
         words::WordsInPlace list(program.in.unread().data() + program.in.unread().size());
         return find_middle(program, word_count, list);

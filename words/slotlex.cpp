@@ -116,10 +116,7 @@ int main(int argc, char** argv) {
     // each word compared with it as it is read: nothing is kept. From a
     // pipe, the words are kept until the query comes.
     const bool in_place = program.keep_input();
-    const int word_count = program.read_int("word count");
-    if (word_count < 0) {
-        program.fail("word count: expected a count of 0 or more, found " + std::to_string(word_count));
-    }
+    const int word_count = words::read_word_count(program, 0);
     const std::string found = in_place ? query_after(program.in.unread(), word_count) : std::string(16, '\0');
     const std::string_view found_query(found.data(), found.size() - 16);
     const Key key(found_query);

@@ -15,9 +15,20 @@
 #include <vector>
 
 #include "block.hpp"
+#include "program.hpp"
 #include "reader.hpp"
 
 namespace words {
+
+// The count that a list of words starts with, at least `least`.
+inline int read_word_count(support::Program& program, int least) {
+    const int count = program.read_int("word count");
+    if (count < least) {
+        program.fail("word count: expected a count of " + std::to_string(least) + " or more, found " +
+                     std::to_string(count));
+    }
+    return count;
+}
 
 // Eight bytes at a time ------------------------------------------------------
 //
