@@ -85,10 +85,11 @@ public:
     // NUL and seem to go on past the key's end: it is taken as at most the
     // key, and the change is found before the answer is given.)
     bool at_least(std::string_view w) const {
+        const std::size_t stop = std::min(w.size(), 8 * chunks_.size());
         for (std::size_t i = 0;; i += 8) {
-            const std::uint64_t a = words::bytes_at(w, i), b = chunks_[i / 8];
+            const std::uint64_t a = words::bytes_within(w, i), b = chunks_[i / 8];
             if (a != b) return a < b;
-            if (w.size() <= i + 8 || i / 8 + 1 == chunks_.size()) return true;
+            if (stop <= i + 8) return true;
         }
     }
 

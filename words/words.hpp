@@ -62,13 +62,11 @@ inline std::uint64_t byte_swap(std::uint64_t x) {
     return (x & 0xff00ff00ff00ff00u) >> 8 | (x & 0x00ff00ff00ff00ffu) << 8;
 }
 
-// Bytes from to from + 7 of w as a big-endian integer, zeros past its end:
-// comparing two of them as unsigned integers orders words by those bytes as
-// strcmp does (words hold no NUL, so a word that ends first is smaller). A
-// `from` past the end counts as the end, so whatever a caller was told about
-// the word, nothing past its 16 bytes of slack is read.
-inline std::uint64_t bytes_at(std::string_view w, std::size_t from) {
-    from = std::min(from, w.size());
+// Bytes from to from + 7 of w (from at most its length) as a big-endian
+// integer, zeros past its end: comparing two of them as unsigned integers
+// orders words by those bytes as strcmp does (words hold no NUL, so a word
+// that ends first is smaller).
+inline std::uint64_t bytes_within(std::string_view w, std::size_t from) {
     std::uint64_t bytes = load(w, from);
     if constexpr (std::endian::native == std::endian::little) bytes = byte_swap(bytes);
     // The bytes past the end cleared, with a mask made without a branch (on
@@ -76,6 +74,12 @@ inline std::uint64_t bytes_at(std::string_view w, std::size_t from) {
     // top `kept` bytes, shifted in two halves as a shift by 64 is undefined.
     const std::size_t kept = std::min<std::size_t>(w.size() - from, 8);
     return bytes & ~(~std::uint64_t{0} >> (4 * kept) >> (4 * kept));
+}
+
+// The same for any `from`: one past the end counts as the end, so that
+// whatever a caller was told about a word, nothing past its slack is read.
+inline std::uint64_t bytes_at(std::string_view w, std::size_t from) {
+    return bytes_within(w, std::min(from, w.size()));
 }
 
 // The same bytes folded: comparing these orders words as strcasecmp does in
