@@ -261,7 +261,7 @@ TEST(WordPrograms, FilesChangedWhileReadGiveAnAnswerOrAnErrorNeverACrash) {
                 answers[i] = r.status == 0 ? r.out : "(none)";
             }
             ASSERT_NE(answers[0], "(none)");
-            for (int round = 0; round < 12 / minitools::sample_step; ++round) {
+            for (int round = 0; round < 8 / minitools::sample_step; ++round) {
                 {
                     std::FILE* file = std::fopen(path.c_str(), "wb");
                     ASSERT_NE(file, nullptr);
