@@ -13,7 +13,7 @@ struct Result {
     int status = -1;         // exit status, or -1 when killed by a signal
     int signal = 0;          // the signal that ended it, if any
     bool timed_out = false;  // killed after RunOptions::timeout_seconds
-    long max_rss_kib = 0;    // peak resident memory
+    long max_rss_kib = 0;    // peak resident memory, when RunOptions::measure_memory
     double seconds = 0;      // wall-clock time
 };
 
@@ -29,6 +29,7 @@ struct RunOptions {
     bool closed_stdout = false;         // standard output not open at all
     bool sigpipe_ignored = false;       // started with SIGPIPE ignored, as some shells and services do
     std::size_t address_space_kib = 0;  // if set, the child's address space is limited to this
+    bool measure_memory = false;        // started by the helper that measures its peak memory
 };
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
