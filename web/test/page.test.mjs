@@ -503,26 +503,33 @@ test('the output is compared with the expected bytes', async () => {
 });
 
 test('light, dark and on a phone: laid out to be read, with no accessibility violation', async () => {
-    await choose('modecull');
-    await page.fill('#expected', '1 3 3 6 1\n3 3 6 1 1\n');
-    await run();
-    await audit(page, 'light');
-    if (options.screenshots) await page.screenshot({ path: join(options.screenshots, 'screenshot-light.png'), fullPage: true });
+    // A new window, as a reader finds the page: a run whose output differs
+    // from the one expected by a space, with the marks shown.
+    const wide = await newContext(1280, 900);
+    const tab = await newPage(wide);
+    await tab.goto(`${origin}/#modecull`);
+    await tab.waitForFunction(() => document.getElementById('input').value !== '');
+    await tab.fill('#expected', '1 3 3 6 1\n3 3 6 1 1\n');
+    await tab.click('#run');
+    await result(tab);
+    await tab.check('#marks');
+    await settles('#stdout-marked', '1\u00b73\u00b73\u00b76\u00b71\u00b7\u21b5\n3\u00b73\u00b76\u00b71\u00b71\u00b7\u21b5\n\u220e', tab);
+    await audit(tab, 'light');
+    if (options.screenshots) await tab.screenshot({ path: join(options.screenshots, 'screenshot-light.png'), fullPage: true });
     // Dark: a dark page with light text, as the reader's system asks.
-    const lightness = () => page.evaluate(() => {
+    const lightness = () => tab.evaluate(() => {
         const channels = (colour) => colour.match(/[0-9.]+/g).slice(0, 3).map(Number);
         const style = getComputedStyle(document.documentElement);
         const mean = (colour) => channels(colour).reduce((sum, channel) => sum + channel, 0) / 3;
         return { background: mean(style.backgroundColor), text: mean(style.color) };
     });
     assert.ok((await lightness()).background > 200);
-    await page.emulateMedia({ colorScheme: 'dark' });
+    await tab.emulateMedia({ colorScheme: 'dark' });
     const dark = await lightness();
     assert.ok(dark.background < 50 && dark.text > 200, JSON.stringify(dark));
-    await audit(page, 'dark');
-    if (options.screenshots) await page.screenshot({ path: join(options.screenshots, 'screenshot-dark.png'), fullPage: true });
-    await page.emulateMedia({ colorScheme: null });
-    await page.fill('#expected', '');
+    await audit(tab, 'dark');
+    if (options.screenshots) await tab.screenshot({ path: join(options.screenshots, 'screenshot-dark.png'), fullPage: true });
+    await wide.close();
 
     // A phone, 390 px wide: the help is open on the first visit only, and
     // the output comes right under the Run button, on the first screen.
@@ -536,22 +543,22 @@ test('light, dark and on a phone: laid out to be read, with no accessibility vio
         if (visit === 0) await tab.close();
     }
     assert.deepEqual(visits, [true, false]);
-    const tab = phone.pages()[0];
-    await tab.click('#run');
-    await result(tab);
-    const box = (selector) => tab.locator(selector).boundingBox();
+    const onPhone = phone.pages()[0];
+    await onPhone.click('#run');
+    await result(onPhone);
+    const box = (selector) => onPhone.locator(selector).boundingBox();
     const actions = await box('.actions');
     const output = await box('.output');
     const shownOutput = await box('#stdout');
     assert.ok(output.y >= actions.y + actions.height && output.y - (actions.y + actions.height) <= 32,
               `the output section starts ${output.y - actions.y - actions.height} px under the buttons`);
     assert.ok(shownOutput.y + shownOutput.height <= 844, `the output ends at ${shownOutput.y + shownOutput.height} px`);
-    await audit(tab, 'phone');
-    if (options.screenshots) await tab.screenshot({ path: join(options.screenshots, 'screenshot-phone.png') });
+    await audit(onPhone, 'phone');
+    if (options.screenshots) await onPhone.screenshot({ path: join(options.screenshots, 'screenshot-phone.png') });
     // Nothing wider than the screen, down to 320 px.
     for (const width of [390, 320]) {
-        await tab.setViewportSize({ width, height: 700 });
-        assert.ok(await tab.evaluate((width) => document.documentElement.scrollWidth <= width, width), `${width} px`);
+        await onPhone.setViewportSize({ width, height: 700 });
+        assert.ok(await onPhone.evaluate((width) => document.documentElement.scrollWidth <= width, width), `${width} px`);
     }
     await phone.close();
 });
