@@ -53,6 +53,23 @@ function withMarks(text) {
     return text.replace(/ /g, '\u00b7').replace(/\t/g, '\u2192').replace(/\r/g, '\u240d').replace(/\n/g, '\u21b5\n');
 }
 
+// Each program is compiled once, when it first runs, and handed to every
+// worker that runs it. Compiled from its bytes, so that any server will do,
+// whatever type it gives a .wasm file; one that fails to load is tried
+// again on the next run.
+const modules = new Map();
+function compile(program) {
+    if (!modules.has(program)) {
+        const module = fetch(`programs/${program}.wasm`).then(async (response) => {
+            if (!response.ok) throw new Error(`programs/${program}.wasm: ${response.status} ${response.statusText}`);
+            return WebAssembly.compile(await response.arrayBuffer());
+        });
+        module.catch(() => modules.delete(program));
+        modules.set(program, module);
+    }
+    return modules.get(program);
+}
+
 // Starts program in a new worker with args and the Blob stdin. onOutput
 // gets (stream, bytes, dropped) as output arrives; the promise gives the
 // exit status. stop() ends the run at once.
@@ -60,6 +77,11 @@ function start(program, args, stdin, onOutput) {
     const worker = new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
     let settle;
     const done = new Promise((resolve) => (settle = resolve));
+    const fail = (message) => {
+        onOutput('stderr', new TextEncoder().encode(`${program}: ${message}\n`), 0);
+        worker.terminate();
+        settle(134);
+    };
     worker.onmessage = ({ data }) => {
         if (data.stream) {
             onOutput(data.stream, data.bytes, data.dropped);
@@ -70,11 +92,11 @@ function start(program, args, stdin, onOutput) {
     };
     worker.onerror = (event) => {
         event.preventDefault();
-        onOutput('stderr', new TextEncoder().encode(`${program}: the page could not run it: ${event.message}\n`), 0);
-        worker.terminate();
-        settle(134);
+        fail(`the page could not run it: ${event.message}`);
     };
-    worker.postMessage({ program, args, input: stdin, limits });
+    compile(program).then(
+        (module) => worker.postMessage({ program, module, args, input: stdin, limits }),
+        (error) => fail(`the browser could not load it: ${error.message ?? error}`));
     return {
         done,
         stop() {
