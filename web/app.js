@@ -288,10 +288,12 @@ function showCutOff(name) {
         `${dropped.toLocaleString('en')} more bytes were cut off.`;
 }
 
+// The view chosen is filled at once, before the browser lays it out.
 function showMarks() {
     stdoutMarked.hidden = !marks.checked;
     stdout.hidden = marks.checked;
-    showSoon('stdout');
+    changed.add('stdout');
+    showNow();
 }
 
 let running = null;
