@@ -191,7 +191,7 @@ TEST(WordBytes, ValueOfRankIsTheSortedOne) {
             std::sort(sorted.begin(), sorted.end());
             for (std::size_t rank = 0; rank<count; rank += count> 300 ? 97 : 1) {
                 support::Block<std::uint64_t> side;
-                std::size_t counted = 0;
+                std::uint64_t counted = 0;
                 const std::uint64_t got = words::value_of_rank(
                     values.data(), count, rank,
                     [&](std::uint64_t v) {

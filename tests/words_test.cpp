@@ -273,7 +273,7 @@ TEST(WordPrograms, FilesChangedWhileReadGiveAnAnswerOrAnErrorNeverACrash) {
                     const int fd = ::open(path.c_str(), O_WRONLY);
                     if (fd < 0) return;
                     if (change.truncate_to >= 0) {
-                        EXPECT_EQ(::ftruncate(fd, change.truncate_to), 0);
+                        EXPECT_EQ(::ftruncate(fd, static_cast<off_t>(change.truncate_to)), 0);
                     } else {
                         EXPECT_EQ(::pwrite(fd, change.bytes.data(), change.bytes.size(), 0),
                                   static_cast<ssize_t>(change.bytes.size()));
