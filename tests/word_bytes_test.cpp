@@ -219,11 +219,14 @@ struct Input {
 void read_into(words::WordsInPlace& list, const Input& input) {
     support::Reader reader(input.bytes.data(), input.bytes.size() - 16);
     std::string_view w;
+    const char* end = reader.position();
     for (;;) {
         const char* const from = reader.position();
         if (reader.read_c_string(w) != support::Status::ok) break;
-        list.add(w, from, reader.position());
+        list.add(w, from);
+        end = reader.position();
     }
+    list.end_at(end);
 }
 
 // The words of a mapped input are read again in blocks; a block whose words
