@@ -115,6 +115,16 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
         const std::string& input_path = options.stdin_path.empty() ? in_path : options.stdin_path;
         words.insert(words.begin(), {"/bin/sh", "-c", "cat \"$0\" | exec \"$@\"", input_path});
     }
+    if (!options.working_dir.empty()) {
+        words.insert(words.begin(), {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", options.working_dir});
+    }
+    if (!options.environment.empty()) {
+        words.insert(words.begin(), options.environment.begin(), options.environment.end());
+        words.insert(words.begin(), "/usr/bin/env");
+    }
+    if (options.unprivileged && ::geteuid() == 0) {
+        words.insert(words.begin(), {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+    }
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -206,6 +216,12 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
             result.status == 127 && result.err.find("Inconsistency detected by ld.so") != std::string::npos;
         if (!programs_on_windows || !(did_not_start || wine_failed_at_exit) || attempt == 3) return result;
     }
+}
+
+bool can_run_unprivileged() {
+    static const bool can =
+        ::geteuid() != 0 || std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null") == 0;
+    return can;
 }
 
 std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds) {
