@@ -228,6 +228,65 @@ TEST(Suite, FileOperandWhereverItIs) {
     fs::remove_all(base);
 }
 
+// Under node, what / holds cannot stop a run: links to files (as Debian's
+// /vmlinuz and /initrd.img are), a dangling link, a folder nobody may read.
+// The runner opens there only the folder of an absolute FILE; here a root of
+// the test's own (WASI_RUN_ROOT) holds such entries.
+TEST(Suite, WhatTheRootHoldsCannotStopARun) {
+    if (!minitools::programs_on_wasi) GTEST_SKIP() << "the root of the WebAssembly runner";
+    std::string root = ::testing::TempDir() + "/root-XXXXXX";
+    ASSERT_NE(::mkdtemp(root.data()), nullptr);
+    namespace fs = std::filesystem;
+    const std::string example_in = example("modecull", ".in");
+    for (const char* name : {"/boot/vmlinuz-6.1.0-28-amd64", "/data/modecull.in", "/locked/modecull.in"}) {
+        fs::create_directories(fs::path(root + name).parent_path());
+        std::ofstream(root + name, std::ios::binary) << example_in;
+    }
+    fs::create_symlink("boot/vmlinuz-6.1.0-28-amd64", root + "/vmlinuz");
+    fs::create_symlink("boot/vmlinuz-6.1.0-28-amd64", root + "/vmlinuz.old");
+    fs::create_symlink("boot/initrd.img-6.1.0-28-amd64", root + "/initrd.img");
+    fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(root + "/locked", fs::perms::none);
+    const struct {
+        std::string_view name;
+        std::string_view dir;  // where it starts, in the root
+        std::vector<std::string> args;
+        std::string err;  // "" when it prints the example
+        bool unprivileged = false;
+    } rows[] = {
+        {"standard input", "data", {}, ""},
+        {"relative", "data", {"modecull.in"}, ""},
+        {"absolute", "", {"/data/modecull.in"}, ""},
+        {"a link to a file at the top", "data", {"/vmlinuz"}, ""},
+        {"a dangling link at the top", "data", {"/initrd.img"}, "modecull: /initrd.img: No such file or directory\n"},
+        {"the root", "data", {"/"}, "modecull: /: read error: Is a directory\n"},
+        {"standard input, as nobody", "data", {}, "", true},
+        {"in a folder nobody may read",
+         "data",
+         {"/locked/modecull.in"},
+         "modecull: /locked/modecull.in: Permission denied\n",
+         true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.unprivileged && !minitools::can_run_unprivileged()) {
+            std::cout << "not shown, as root reads every file and setpriv cannot run as nobody: " << row.name << '\n';
+            continue;
+        }
+        auto r = run("modecull", example_in,
+                     {.args = row.args,
+                      .working_dir = row.dir.empty() ? root : root + "/" + std::string(row.dir),
+                      .environment = {"WASI_RUN_ROOT=" + root},
+                      .unprivileged = row.unprivileged});
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(r.status, row.err.empty() ? 0 : 1);
+        EXPECT_EQ(r.out, row.err.empty() ? example("modecull", ".out") : "");
+    }
+    fs::permissions(root + "/locked", fs::perms::owner_all);
+    fs::remove_all(root);
+}
+
 // A diagnostic names the line on which the offending token starts, in a
 // file or on standard input, also past the first buffer of input.
 TEST(Suite, DiagnosticsNameTheLine) {
