@@ -157,8 +157,8 @@ TEST(Suite, CommandLineLikeEveryFilter) {
 // starts, and one that cannot be read gets the system's reason. Under node the
 // program sees only the folders its run needs, so each form is shown there.
 // In "operand", BASE stands for a folder made for the test, in which "a b"
-// holds the example and an unreadable copy, "locked" is a folder nobody but
-// root may read, and "link.in" links to the example.
+// holds the example, an unreadable copy and a link to the example, "locked"
+// is a folder nobody but root may read, and "link.in" links to the example.
 TEST(Suite, FileOperandWhereverItIs) {
     std::string base = ::testing::TempDir() + "/operands-XXXXXX";
     ASSERT_NE(::mkdtemp(base.data()), nullptr);
@@ -170,6 +170,7 @@ TEST(Suite, FileOperandWhereverItIs) {
     }
     fs::create_directory(base + "/sub");
     fs::create_symlink("a b/modecull.in", base + "/link.in");
+    fs::create_symlink("modecull.in", base + "/a b/link.in");
     // Others may reach the folder, as the unprivileged runs need.
     fs::permissions(base, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                               fs::perms::others_read | fs::perms::others_exec);
@@ -190,6 +191,7 @@ TEST(Suite, FileOperandWhereverItIs) {
         {"through a folder and back", "", "sub/../a b/modecull.in", ""},
         {"absolute through a folder and back", "sub", "BASE/sub/../a b/modecull.in", ""},
         {"a link to a file", "", "link.in", ""},
+        {"a link to a file beside it", "", "a b/link.in", ""},
         {"missing", "a b", "missing.in", "modecull: missing.in: No such file or directory\n"},
         {"in a missing folder", "", "none/x.in", "modecull: none/x.in: No such file or directory\n"},
         {"absolute in a missing folder", "", "BASE/none/x.in", "modecull: BASE/none/x.in: No such file or directory\n"},

@@ -67,7 +67,10 @@ function folders() {
     // is, and finds that it cannot read it.
     let folder = opens(file) ? file : dirname(file);
     while (!opens(folder) && dirname(folder) !== folder) folder = dirname(folder);
-    if (opens(folder)) open[folder] = hostPath(folder);
+    // A relative name is given as if it were absolute, which WASI's C library
+    // takes for the same name: node follows a link in a folder given by a
+    // relative name as if the link were somewhere else.
+    if (folder !== '.' && opens(folder)) open[isAbsolute(folder) ? folder : `/${folder}`] = hostPath(folder);
     return open;
 }
 
@@ -87,7 +90,7 @@ const wasi = new WASI({
 });
 try {
     const module = await WebAssembly.compile(await readFile(path));
-    const instance = await WebAssembly.instantiate(module, wasi.getImportObject());
+    const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: wasi.wasiImport });
     process.exitCode = wasi.start(instance);
 } catch (error) {
     process.stderr.write(`wasi-run: ${basename(path)}: ${error.message}\n`);
