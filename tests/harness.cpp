@@ -218,10 +218,10 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
     }
 }
 
-bool can_run_unprivileged() {
-    static const bool can =
-        ::geteuid() != 0 || std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null") == 0;
-    return can;
+bool can_run_unprivileged(std::string_view program, const std::string& folder) {
+    if (::geteuid() != 0) return true;
+    if (std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null") != 0) return false;
+    return run(program, "", {.args = {"--version"}, .working_dir = folder, .unprivileged = true}).status == 0;
 }
 
 std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds) {

@@ -34,10 +34,11 @@ struct RunOptions {
     bool unprivileged = false;                  // run as nobody (see can_run_unprivileged)
 };
 
-// Whether a run can be unprivileged: always for a user other than root; for
-// root, when setpriv is there to become nobody (root reads every file, so a
-// file it may not read cannot be shown otherwise).
-bool can_run_unprivileged();
+// Whether a program can run unprivileged from a folder: always for a user
+// other than root; for root, when setpriv is there to become nobody and nobody
+// may reach the folder, the program and its emulator (root reads every file,
+// so a file it may not read cannot be shown otherwise).
+bool can_run_unprivileged(std::string_view program, const std::string& folder);
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
 

@@ -74,11 +74,11 @@ function folders() {
     return open;
 }
 
-// node 20 calls its WASI functions from WebAssembly through V8's fast API
-// calls, which a collection of garbage inside such a call can break: after a
-// long run with much input the program's output is all written, then node dies
-// with SIGSEGV as the program returns (nodejs/node#46777, #53087). Ordinary
-// calls cost a few nanoseconds more per system call, of which a run makes few.
+// node 20 and 22 call their WASI functions from WebAssembly through V8's fast
+// API calls, which a collection of garbage inside such a call can break: after
+// a long run with much input the program's output is all written, then node
+// dies with SIGSEGV as the program returns (nodejs/node#46777, #53087). The
+// ordinary calls cost no time that shows on the bench's inputs.
 setFlagsFromString('--no-turbo-fast-api-calls');
 
 const wasi = new WASI({
