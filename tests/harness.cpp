@@ -121,6 +121,16 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
         const std::string& input_path = options.stdin_path.empty() ? in_path : options.stdin_path;
         words.insert(words.begin(), {"/bin/sh", "-c", "cat \"$0\" | exec \"$@\"", input_path});
     }
+    if (!options.working_dir.empty()) {
+        words.insert(words.begin(), {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", options.working_dir});
+    }
+    if (!options.environment.empty()) {
+        words.insert(words.begin(), options.environment.begin(), options.environment.end());
+        words.insert(words.begin(), "/usr/bin/env");
+    }
+    if (options.unprivileged && ::geteuid() == 0) {
+        words.insert(words.begin(), {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+    }
     if (options.measure_memory) {
         // A child's peak memory counts what it had before its exec, which
         // for a child of this process is this process's memory (see
@@ -224,6 +234,12 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
             result.status == 127 && result.err.find("Inconsistency detected by ld.so") != std::string::npos;
         if (!programs_on_windows || !(did_not_start || wine_failed_at_exit) || attempt == 3) return result;
     }
+}
+
+bool can_run_unprivileged(std::string_view program, const std::string& folder) {
+    if (::geteuid() != 0) return true;
+    if (std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null") != 0) return false;
+    return run(program, "", {.args = {"--version"}, .working_dir = folder, .unprivileged = true}).status == 0;
 }
 
 std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds) {

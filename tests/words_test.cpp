@@ -305,4 +305,41 @@ TEST(WordPrograms, FilesChangedWhileReadGiveAnAnswerOrAnErrorNeverACrash) {
     std::remove(path.c_str());
 }
 
+// A long list of words with long shared stems in random case: one letter 0 to
+// 40 times, then 1 to 6 letters. node 20 ran both programs to the end on such
+// lists and then crashed as they returned. The answers are the native
+// programs'; slotlex's is also counted here.
+TEST(Words, ALongListOfSharedStems) {
+    std::mt19937 rng(39);
+    constexpr int count = 400000;
+    std::string list = std::to_string(count);
+    std::vector<std::string> words(count);
+    for (std::string& word : words) {
+        for (int n = static_cast<int>(rng() % 41); n > 0; --n) word += "aA"[rng() % 2];
+        for (int n = 1 + static_cast<int>(rng() % 6); n > 0; --n) {
+            const char letter = static_cast<char>('a' + rng() % 26);
+            word += rng() % 2 ? letter : static_cast<char>(letter - 'a' + 'A');
+        }
+        list += '\n' + word;
+    }
+    const std::string query = "aaaaaaaaaaaaaaaaaaaaM";
+    std::size_t preceding = 0;
+    for (const std::string& word : words) preceding += word <= query;
+    const struct {
+        std::string_view program;
+        std::string input, out;
+    } rows[] = {
+        {"centrelex", list, "aAaAAAAAAaaAaaaAaAaAILe"},
+        {"slotlex", list + '\n' + query, std::to_string(preceding + 1)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.program);
+        auto r = run(row.program, row.input);
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.signal, 0);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
 }  // namespace
