@@ -33,14 +33,17 @@ int close(int fd);
 
 bool is_terminal(int fd);
 
-// What a regular file looked like when it was mapped: its size and the time
-// of its last change (to the nanosecond where the system keeps it), so that
-// a program can tell, before it answers, that the file did not change while
-// it read it.
+// What a regular file looked like when it was mapped: which file it is, its
+// size, and the times of its last change of contents and of its last change
+// of any kind (to the nanosecond where the system keeps them), so that a
+// program can tell, before it answers, that the file did not change while
+// it read it. (A program that rewrites a file can put its time of change
+// back, as `cp -p` and `touch -r` do, but not the other time.)
 struct FileStamp {
+    long long device = 0, file = 0;
     long long size = -1;
-    long long changed_seconds = 0;
-    long long changed_nanoseconds = 0;
+    long long modified_seconds = 0, modified_nanoseconds = 0;
+    long long changed_seconds = 0, changed_nanoseconds = 0;
     bool operator==(const FileStamp&) const = default;
 };
 

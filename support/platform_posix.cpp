@@ -84,11 +84,21 @@ void* allocate_large(std::size_t size) {
 
 void seek(int fd, long long offset) { ::lseek(fd, static_cast<off_t>(offset), SEEK_SET); }
 
+namespace {
+
+FileStamp stamp_of(const struct stat& status) {
+    return {static_cast<long long>(status.st_dev),          static_cast<long long>(status.st_ino),
+            static_cast<long long>(status.st_size),         static_cast<long long>(status.st_mtim.tv_sec),
+            static_cast<long long>(status.st_mtim.tv_nsec), static_cast<long long>(status.st_ctim.tv_sec),
+            static_cast<long long>(status.st_ctim.tv_nsec)};
+}
+
+}  // namespace
+
 FileStamp stamp(int fd) {
     struct stat status;
     if (::fstat(fd, &status) != 0) return {};
-    return {static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
-            static_cast<long long>(status.st_mtim.tv_nsec)};
+    return stamp_of(status);
 }
 
 #if defined(__wasi__)
@@ -115,8 +125,7 @@ extern "C" void report_unreadable_page(int, siginfo_t* info, void*) {
 Mapping map_rest(int fd, std::size_t slack, const UnreadableMessages& messages) {
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return {};
-    const FileStamp mapped{static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
-                           static_cast<long long>(status.st_mtim.tv_nsec)};
+    const FileStamp mapped = stamp_of(status);
     // The offset, or -1 if it cannot be told: as unsigned, that is past
     // any end.
     const off_t offset = ::lseek(fd, 0, SEEK_CUR);

@@ -94,7 +94,7 @@ Mapping map_rest(int fd, std::size_t slack, const UnreadableMessages&) {
     CloseHandle(mapping);  // the view keeps it
     if (view == nullptr) return {};
     const auto skipped = static_cast<std::size_t>(static_cast<unsigned long long>(offset) - start);
-    const FileStamp mapped{static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtime), 0};
+    const FileStamp mapped = stamp(fd);
     return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped, offset, mapped};
 }
 
@@ -104,11 +104,22 @@ void* allocate_large(std::size_t size) { return std::malloc(size); }
 
 void seek(int fd, long long offset) { _lseeki64(fd, offset, SEEK_SET); }
 
-// The C runtime keeps a file's time of change to the second.
+// The file's identity, size and time of last write, to 100 ns, as the
+// system keeps them (Windows keeps no time of change apart from that).
 FileStamp stamp(int fd) {
-    struct _stat64 status;
-    if (_fstat64(fd, &status) != 0) return {};
-    return {static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtime), 0};
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(reinterpret_cast<HANDLE>(_get_osfhandle(fd)), &info)) return {};
+    auto join = [](DWORD high, DWORD low) {
+        return static_cast<long long>(static_cast<unsigned long long>(high) << 32 | low);
+    };
+    const long long written = join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+    return {static_cast<long long>(info.dwVolumeSerialNumber),
+            join(info.nFileIndexHigh, info.nFileIndexLow),
+            join(info.nFileSizeHigh, info.nFileSizeLow),
+            written / 10000000,
+            written % 10000000 * 100,
+            0,
+            0};
 }
 
 }  // namespace support::platform

@@ -48,9 +48,7 @@ bool Reader::keep_input(const char* shrank_message, const char* io_error_message
     end_ = mapping.size;
     mapped_fd_ = fd_;
     mapped_offset_ = mapping.offset;
-    mapped_size_ = mapping.stamp.size;
-    mapped_seconds_ = mapping.stamp.changed_seconds;
-    mapped_nanoseconds_ = mapping.stamp.changed_nanoseconds;
+    mapped_stamp_ = mapping.stamp;
     fd_ = -1;  // nothing more to read
     storage_ = {};
     return true;
@@ -58,7 +56,7 @@ bool Reader::keep_input(const char* shrank_message, const char* io_error_message
 
 bool Reader::input_unchanged() const {
     if (mapped_fd_ < 0) return true;
-    return platform::stamp(mapped_fd_) == platform::FileStamp{mapped_size_, mapped_seconds_, mapped_nanoseconds_};
+    return platform::stamp(mapped_fd_) == mapped_stamp_;
 }
 
 void Reader::leave_offset() {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform.hpp"
+
 namespace support {
 
 // The outcome of one conversion.
@@ -52,9 +54,9 @@ public:
     // the file cannot be read (see platform::map_rest): whole lines.
     bool keep_input(const char* shrank_message, const char* io_error_message);
 
-    // Whether the input, when it is a mapped file, still has the size and
-    // the time of change it had when it was mapped (always true for input
-    // that is read): a program whose answer depends on reading a file's
+    // Whether the input, when it is a mapped file, is still the file it was
+    // when it was mapped, with the same size and times of change (always
+    // true for input that is read): a program whose answer depends on reading a file's
     // bytes more than once asks before it answers.
     bool input_unchanged() const;
 
@@ -309,11 +311,9 @@ private:
     }
 
     int fd_ = -1;
-    int mapped_fd_ = -1;           // the file mapped, if one is
-    long long mapped_offset_ = 0;  // where in it the mapping begins
-    long long mapped_size_ = 0;    // the file's size and time of change when it was mapped
-    long long mapped_seconds_ = 0;
-    long long mapped_nanoseconds_ = 0;
+    int mapped_fd_ = -1;                // the file mapped, if one is
+    long long mapped_offset_ = 0;       // where in it the mapping begins
+    platform::FileStamp mapped_stamp_;  // the file when it was mapped
     std::vector<char> storage_;
     const char* buf_ = nullptr;
     std::size_t pos_ = 0;

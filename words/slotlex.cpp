@@ -51,10 +51,11 @@ letters come before lower-case ones, and a prefix before a longer word).
 // arithmetic, without a branch to mispredict.
 long long count_preceding(const words::FrontCodedWords& list, std::string_view key) {
     // Byte i of w plus one, or 0 past its end (i at most its length): an end
-    // sorts before any byte.
+    // sorts before any byte. (The byte at the end is read from the slack
+    // after the word, through data(): a view has no byte there.)
     auto byte = [](std::string_view w, std::size_t i) {
         const auto inside = static_cast<unsigned>(i < w.size());
-        return (static_cast<unsigned>(static_cast<unsigned char>(w[i])) + 1) * inside;
+        return (static_cast<unsigned>(static_cast<unsigned char>(w.data()[i])) + 1) * inside;
     };
     long long preceding = 0;
     std::size_t l = 0;
