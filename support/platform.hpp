@@ -33,19 +33,45 @@ int close(int fd);
 
 bool is_terminal(int fd);
 
+// What a regular file looked like when it was mapped: its size and the time
+// of its last change (to the nanosecond where the system keeps it), so that
+// a program can tell, before it answers, that the file did not change while
+// it read it.
+struct FileStamp {
+    long long size = -1;
+    long long changed_seconds = 0;
+    long long changed_nanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file open as fd now (size -1 when it cannot be told).
+FileStamp stamp(int fd);
+
+// What a program says, and then ends with status 1, when a page of a mapped
+// file cannot be read: the file shrank under it, or the system could not
+// read the page (an I/O error). Each is a whole line for standard error.
+struct UnreadableMessages {
+    const char* shrank = "";
+    const char* io_error = "";
+};
+
 // The rest of the regular file open as fd, from its offset to its end,
 // mapped into memory read-only, with at least `slack` readable bytes after
 // it: its bytes and their number, or data == nullptr when fd is not a
 // regular file, nothing is left of it, or it cannot be mapped (then it is
 // read as before). The mapping lasts to the end of the program. Should the
 // file shrink while it is mapped, touching a byte it no longer has writes
-// shrank_message to standard error and ends the program with status 1.
+// messages.shrank to standard error and ends the program with status 1 (and
+// a page the system cannot read, messages.io_error). Bytes of its last page
+// that a shrinking file no longer holds may read as zeros instead: the
+// stamp taken when it was mapped tells the program.
 struct Mapping {
     const char* data = nullptr;
     std::size_t size = 0;
     long long offset = 0;  // where in the file data begins
+    FileStamp stamp;       // the file when it was mapped
 };
-Mapping map_rest(int fd, std::size_t slack, const char* shrank_message);
+Mapping map_rest(int fd, std::size_t slack, const UnreadableMessages& messages);
 
 // size bytes, 2 MiB or more, for a large block (suitably aligned for any
 // value), or nullptr when there is no room; freed with std::free. Where

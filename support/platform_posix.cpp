@@ -76,28 +76,39 @@ void* allocate_large(std::size_t size) {
 
 void seek(int fd, long long offset) { ::lseek(fd, static_cast<off_t>(offset), SEEK_SET); }
 
+FileStamp stamp(int fd) {
+    struct stat status;
+    if (::fstat(fd, &status) != 0) return {};
+    return {static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
+            static_cast<long long>(status.st_mtim.tv_nsec)};
+}
+
 #if defined(__wasi__)
 
-Mapping map_rest(int, std::size_t, const char*) { return {}; }
+Mapping map_rest(int, std::size_t, const UnreadableMessages&) { return {}; }
 #else
 
 namespace {
 
-const char* shrank = "";
+UnreadableMessages unreadable;
 
-// A mapped file that shrank: its bytes past the new end are gone, and
-// touching them raises SIGBUS. Only async-signal-safe calls here.
-extern "C" void report_shrunk_file(int) {
-    const ssize_t ignored = ::write(standard_error, shrank, std::strlen(shrank));
+// A page of a mapped file that cannot be read raises SIGBUS: past the end of
+// a file that shrank (BUS_ADRERR), or where the system failed to read it
+// (BUS_OBJERR). Only async-signal-safe calls here.
+extern "C" void report_unreadable_page(int, siginfo_t* info, void*) {
+    const char* const message = info->si_code == BUS_OBJERR ? unreadable.io_error : unreadable.shrank;
+    const ssize_t ignored = ::write(standard_error, message, std::strlen(message));
     static_cast<void>(ignored);
     ::_exit(1);
 }
 
 }  // namespace
 
-Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
+Mapping map_rest(int fd, std::size_t slack, const UnreadableMessages& messages) {
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    const FileStamp mapped{static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
+                           static_cast<long long>(status.st_mtim.tv_nsec)};
     // The offset, or -1 if it cannot be told: as unsigned, that is past
     // any end.
     const off_t offset = ::lseek(fd, 0, SEEK_CUR);
@@ -126,12 +137,13 @@ Mapping map_rest(int fd, std::size_t slack, const char* shrank_message) {
     ::madvise(space, std::min<std::size_t>(static_cast<std::size_t>(length), std::size_t{256} << 20),
               MADV_POPULATE_READ);
 #endif
-    shrank = shrank_message;
+    unreadable = messages;
     struct sigaction action = {};
-    action.sa_handler = report_shrunk_file;
+    action.sa_sigaction = report_unreadable_page;
+    action.sa_flags = SA_SIGINFO;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGBUS, &action, nullptr);
-    return {static_cast<const char*>(space) + skipped, static_cast<std::size_t>(length - skipped), offset};
+    return {static_cast<const char*>(space) + skipped, static_cast<std::size_t>(length - skipped), offset, mapped};
 }
 
 #endif

@@ -73,7 +73,7 @@ bool is_terminal(int fd) { return _isatty(fd) != 0; }
 // Windows keeps a file that is mapped from shrinking, so there is nothing
 // to report. A view ends with its last page, whose bytes past the end of the
 // file read as zeros: the file is mapped when they are enough slack.
-Mapping map_rest(int fd, std::size_t slack, const char*) {
+Mapping map_rest(int fd, std::size_t slack, const UnreadableMessages&) {
     struct _stat64 status;
     if (fd == directory_descriptor || _fstat64(fd, &status) != 0 || (status.st_mode & _S_IFREG) == 0) return {};
     const long long offset = _telli64(fd);
@@ -94,7 +94,8 @@ Mapping map_rest(int fd, std::size_t slack, const char*) {
     CloseHandle(mapping);  // the view keeps it
     if (view == nullptr) return {};
     const auto skipped = static_cast<std::size_t>(static_cast<unsigned long long>(offset) - start);
-    return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped, offset};
+    const FileStamp mapped{static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtime), 0};
+    return {static_cast<const char*>(view) + skipped, static_cast<std::size_t>(length) - skipped, offset, mapped};
 }
 
 // Large pages need a privilege that programs are not given: the block is
@@ -102,5 +103,12 @@ Mapping map_rest(int fd, std::size_t slack, const char*) {
 void* allocate_large(std::size_t size) { return std::malloc(size); }
 
 void seek(int fd, long long offset) { _lseeki64(fd, offset, SEEK_SET); }
+
+// The C runtime keeps a file's time of change to the second.
+FileStamp stamp(int fd) {
+    struct _stat64 status;
+    if (_fstat64(fd, &status) != 0) return {};
+    return {static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtime), 0};
+}
 
 }  // namespace support::platform

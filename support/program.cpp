@@ -137,6 +137,7 @@ void Program::print_help(const Help& help) {
 }
 
 void Program::fail_plain(std::string_view message, int status) {
+    in.leave_offset();  // a mapped file's offset as a program that stops reading here leaves it
     answer_held();
     out.flush();
     std::string line = name_;
@@ -156,12 +157,18 @@ void Program::fail_usage(std::string_view message) {
 }
 
 bool Program::keep_input() {
-    // What is said if the input file shrinks while it is mapped: the read
-    // error a shrinking file would give a reader that copies it.
-    shrank_message_ = std::string(name_) + ": ";
-    if (file_ != nullptr) shrank_message_ += std::string(file_) + ": ";
-    shrank_message_ += "read error: the input shrank while it was read\n";
-    return in.keep_input(shrank_message_.c_str());
+    // What is said if a page of the mapped input file cannot be read: the
+    // read errors a reader that copies the file would give.
+    const std::string prefix = std::string(name_) + ": " + (file_ != nullptr ? std::string(file_) + ": " : "");
+    shrank_message_ = prefix + "read error: the input shrank while it was read\n";
+    io_error_message_ = prefix + "read error: " + std::strerror(EIO) + "\n";
+    return in.keep_input(shrank_message_.c_str(), io_error_message_.c_str());
+}
+
+void Program::fail_changed_input() {
+    fail_plain(file_ != nullptr ? std::string(file_) + ": read error: the input changed while it was read"
+                                : std::string("read error: the input changed while it was read"),
+               exit_failure);
 }
 
 void Program::fail_read_error() {

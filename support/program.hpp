@@ -102,6 +102,18 @@ public:
     // Reader::keep_input): whether they do. Before anything is read.
     bool keep_input();
 
+    // Ends the program with "name: FILE: read error: the input changed while
+    // it was read" and status 1: a program that reads its input's bytes
+    // more than once found them different the second time.
+    [[noreturn]] void fail_changed_input();
+    // Before an answer that rests on reading the input more than once: ends
+    // the program as fail_changed_input does unless the input, if it is a
+    // mapped file, still has the size and time of change it had when it
+    // was mapped.
+    void check_input_unchanged() {
+        if (!in.input_unchanged()) fail_changed_input();
+    }
+
     // For a program that reads several values before it answers them (to
     // work on them side by side): answer prints what it holds back. It is
     // called before the reader waits for more input, before an error is
@@ -124,7 +136,8 @@ private:
     const char* file_ = nullptr;  // the FILE operand, when it is not standard input
     void (*answer_)(void*) = nullptr;
     void* answer_context_ = nullptr;
-    std::string shrank_message_;  // for a mapped input that shrinks
+    std::string shrank_message_;    // for a mapped input that shrinks
+    std::string io_error_message_;  // and one whose pages the system cannot read
 };
 
 }  // namespace support

@@ -40,17 +40,25 @@ Reader::Reader(std::string_view text) : storage_(text.size() + word_slack), end_
 
 Reader::Reader(const char* data, std::size_t size) : buf_(data), end_(size) {}
 
-bool Reader::keep_input(const char* shrank_message) {
+bool Reader::keep_input(const char* shrank_message, const char* io_error_message) {
     if (fd_ < 0) return true;  // the bytes are all in memory already
-    const platform::Mapping mapping = platform::map_rest(fd_, word_slack, shrank_message);
+    const platform::Mapping mapping = platform::map_rest(fd_, word_slack, {shrank_message, io_error_message});
     if (mapping.data == nullptr) return false;
     buf_ = mapping.data;
     end_ = mapping.size;
     mapped_fd_ = fd_;
     mapped_offset_ = mapping.offset;
+    mapped_size_ = mapping.stamp.size;
+    mapped_seconds_ = mapping.stamp.changed_seconds;
+    mapped_nanoseconds_ = mapping.stamp.changed_nanoseconds;
     fd_ = -1;  // nothing more to read
     storage_ = {};
     return true;
+}
+
+bool Reader::input_unchanged() const {
+    if (mapped_fd_ < 0) return true;
+    return platform::stamp(mapped_fd_) == platform::FileStamp{mapped_size_, mapped_seconds_, mapped_nanoseconds_};
 }
 
 void Reader::leave_offset() {

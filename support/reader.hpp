@@ -48,8 +48,15 @@ public:
     // mapped, and the reader's buffer is the file itself (no copy of it is
     // made). Only before anything has been read. Whether views now last
     // (false for a pipe or a terminal: a view lasts until the next
-    // conversion). See platform::map_rest for shrank_message.
-    bool keep_input(const char* shrank_message);
+    // conversion). The messages are what the program says when a page of
+    // the file cannot be read (see platform::map_rest): whole lines.
+    bool keep_input(const char* shrank_message, const char* io_error_message);
+
+    // Whether the input, when it is a mapped file, still has the size and
+    // the time of change it had when it was mapped (always true for input
+    // that is read): a program whose answer depends on reading a file's
+    // bytes more than once asks before it answers.
+    bool input_unchanged() const;
 
     // A mapped file's offset is left where the reading stopped, as a
     // program that read no further would leave it (for a program that
@@ -301,6 +308,9 @@ private:
     int fd_ = -1;
     int mapped_fd_ = -1;           // the file mapped, if one is
     long long mapped_offset_ = 0;  // where in it the mapping begins
+    long long mapped_size_ = 0;    // the file's size and time of change when it was mapped
+    long long mapped_seconds_ = 0;
+    long long mapped_nanoseconds_ = 0;
     std::vector<char> storage_;
     const char* buf_ = nullptr;
     std::size_t pos_ = 0;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "support.hpp"
@@ -264,7 +265,7 @@ TEST(Reader, ReadsAcrossBufferBoundariesFromADescriptor) {
             ASSERT_NE(file, nullptr);
             Reader reader(fileno(file));
             if (mapped) {
-                EXPECT_TRUE(reader.keep_input("reader test: the file shrank\n"));
+                EXPECT_TRUE(reader.keep_input("reader test: the file shrank\n", ""));
             }
             std::string_view got;
             int value = 0;
@@ -297,7 +298,7 @@ TEST(Reader, KeepsTheInputOnlyWhereItCan) {
     FILE* file = file_with("one two");
     ASSERT_NE(file, nullptr);
     Reader kept(fileno(file));
-    ASSERT_TRUE(kept.keep_input(""));
+    ASSERT_TRUE(kept.keep_input("", ""));
     std::string_view first, second;
     EXPECT_EQ(kept.read_word(first), Status::ok);
     kept.leave_offset();  // the file is left where the reading stopped
@@ -307,29 +308,79 @@ TEST(Reader, KeepsTheInputOnlyWhereItCan) {
     std::fclose(file);
 
     Reader in_memory("one two");
-    EXPECT_TRUE(in_memory.keep_input(""));
+    EXPECT_TRUE(in_memory.keep_input("", ""));
 
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
     Reader piped(ends[0]);
-    EXPECT_FALSE(piped.keep_input(""));
+    EXPECT_FALSE(piped.keep_input("", ""));
     ::close(ends[0]);
     ::close(ends[1]);
 
     std::string text;
     for (int i = 0; i < 100000; ++i) text += "word ";
+    // A page that the file no longer has is reported as the file having
+    // shrunk (the system says so with the signal), with the message given.
     EXPECT_EXIT(
         {
             FILE* shrinking = file_with(text);
             Reader reader(fileno(shrinking));
-            if (!reader.keep_input("reader test: the file shrank\n")) std::exit(3);
+            if (!reader.keep_input("reader test: the file shrank\n", "reader test: I/O error\n")) std::exit(3);
             if (::ftruncate(fileno(shrinking), 0) != 0) std::exit(4);
             std::string_view w;
             while (reader.read_word(w) == Status::ok) {
             }
             std::exit(0);
         },
-        testing::ExitedWithCode(1), "the file shrank");
+        testing::ExitedWithCode(1), "^reader test: the file shrank\n$");
+}
+
+// A mapped file that another program changed since it was mapped is told
+// by its size or its time of change, whatever the change: rewritten in
+// place (its time set a second later, as the system's clock may be coarser
+// than the two writes), cut within its last page or by whole pages, grown.
+// Input that is read, or given in memory, is as it was by definition.
+TEST(Reader, TellsAMappedFileThatChanged) {
+    const std::string text(3 * 4096 + 100, 'w');
+    struct Change {
+        const char* name;
+        long long size;  // the file cut or grown to this size (-1: kept)
+        bool rewritten;  // its first bytes written again, a second later
+    };
+    for (const Change& change : std::vector<Change>{{"none", -1, false},
+                                                    {"rewritten in place", -1, true},
+                                                    {"cut within the last page", 3 * 4096 + 50, false},
+                                                    {"cut by whole pages", 4096, false},
+                                                    {"grown", 5 * 4096, false}}) {
+        SCOPED_TRACE(change.name);
+        FILE* file = file_with(text);
+        ASSERT_NE(file, nullptr);
+        Reader reader(fileno(file));
+        ASSERT_TRUE(reader.keep_input("", ""));
+        std::string_view word;
+        EXPECT_EQ(reader.read_word(word), Status::ok);
+        if (change.size >= 0) {
+            ASSERT_EQ(::ftruncate(fileno(file), change.size), 0);
+        }
+        if (change.rewritten) {
+            struct stat status;
+            ASSERT_EQ(::fstat(fileno(file), &status), 0);
+            ASSERT_EQ(::pwrite(fileno(file), "ab", 2, 0), 2);
+            const struct timespec times[2] = {{0, UTIME_OMIT}, {status.st_mtim.tv_sec + 1, status.st_mtim.tv_nsec}};
+            ASSERT_EQ(::futimens(fileno(file), times), 0);
+        }
+        EXPECT_EQ(reader.input_unchanged(), change.size < 0 && !change.rewritten);
+        std::fclose(file);
+    }
+    Reader in_memory("one two");
+    EXPECT_TRUE(in_memory.input_unchanged());
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    Reader piped(ends[0]);
+    EXPECT_FALSE(piped.keep_input("", ""));
+    EXPECT_TRUE(piped.input_unchanged());
+    ::close(ends[0]);
+    ::close(ends[1]);
 }
 
 }  // namespace

@@ -2,8 +2,15 @@
 // procedures agree with the exchange sorts they replace.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "harness.hpp"
@@ -209,6 +216,88 @@ TEST(Slotlex, AgreesWithTheSortAndScan) {
             << "status " << r.status << ", signal " << r.signal << ": " << r.err;
         ASSERT_EQ(r.status, 0);
     }
+}
+
+// Another program rewrites or truncates the file while a word program reads
+// it, at a random moment: the program gives the answer of the file before
+// or after the change, or fails with one line and status 1, never with a
+// signal. (The program's
+// input is mapped: a rewrite shows in what it reads again, a truncation by
+// whole pages makes those pages unreadable.)
+TEST(WordPrograms, FilesChangedWhileReadGiveAnAnswerOrAnErrorNeverACrash) {
+    // Words that share a long stem, so that the middle word's are read again.
+    const std::string stem(300000, 'a');
+    // (and, for slotlex, a query).
+    const std::string before =
+        "4\n" + stem + "b1234x\n" + stem + "c\n" + stem + "b1234y\n" + stem + "Bq\n" + stem + "b\n";
+    const std::string after_words = "4\n" + stem + "b1234x\n" + std::string(stem.size() + 2, ' ') + stem + "b1234y\n" +
+                                    std::string(stem.size() + 2, ' ') + "\n";
+    struct Change {
+        const char* name;
+        std::string bytes;      // written over the file from its start
+        long long truncate_to;  // or the file cut to this size (-1: not cut)
+    };
+    const std::vector<Change> changes = {
+        {"words rewritten as spaces", after_words, -1},
+        {"every byte rewritten", std::string(before.size() - 1, 'z') + "\n", -1},
+        {"cut within the last page", "", static_cast<long long>(before.size()) - 3},
+        {"cut by whole pages", "", static_cast<long long>(before.size()) - 200000},
+        {"cut to nothing", "", 0},
+    };
+    const std::string path = ::testing::TempDir() + "changing-" + std::to_string(::getpid()) + ".in";
+    std::mt19937 rng(35);
+    for (const std::string_view program : {"centrelex", "slotlex"}) {
+        for (const Change& change : changes) {
+            // A Windows program has no way to report a page that vanished:
+            // Windows itself keeps a mapped file from shrinking.
+            if (minitools::programs_on_windows && change.truncate_to >= 0) continue;
+            // The answers of the file before and after the change, if any.
+            std::string after = before;
+            if (change.truncate_to >= 0) after.resize(static_cast<std::size_t>(change.truncate_to));
+            after.replace(0, change.bytes.size(), change.bytes);
+            std::string answers[2];
+            for (int i = 0; i < 2; ++i) {
+                const auto r = run(program, i == 0 ? before : after);
+                answers[i] = r.status == 0 ? r.out : "(none)";
+            }
+            ASSERT_NE(answers[0], "(none)");
+            for (int round = 0; round < 12 / minitools::sample_step; ++round) {
+                {
+                    std::FILE* file = std::fopen(path.c_str(), "wb");
+                    ASSERT_NE(file, nullptr);
+                    std::fwrite(before.data(), 1, before.size(), file);
+                    std::fclose(file);
+                }
+                // The change comes at once or after up to a few milliseconds.
+                const auto delay = std::chrono::microseconds(rng() % 6000 * (round % 4 == 0 ? 0 : 1));
+                std::thread changer([&] {
+                    std::this_thread::sleep_for(delay);
+                    const int fd = ::open(path.c_str(), O_WRONLY);
+                    if (fd < 0) return;
+                    if (change.truncate_to >= 0) {
+                        EXPECT_EQ(::ftruncate(fd, change.truncate_to), 0);
+                    } else {
+                        EXPECT_EQ(::pwrite(fd, change.bytes.data(), change.bytes.size(), 0),
+                                  static_cast<ssize_t>(change.bytes.size()));
+                    }
+                    ::close(fd);
+                });
+                const auto r = run(program, "", {.stdin_path = path});
+                changer.join();
+                SCOPED_TRACE(std::string(program) + ", " + change.name + ", round " + std::to_string(round));
+                ASSERT_EQ(r.signal, 0) << r.err;
+                if (r.status == 0) {
+                    EXPECT_TRUE(r.out == answers[0] || r.out == answers[1]) << r.out.substr(0, 40);
+                    EXPECT_EQ(r.err, "");
+                } else {
+                    ASSERT_EQ(r.status, 1);
+                    EXPECT_EQ(r.err.rfind(std::string(program) + ": ", 0), 0u) << r.err;
+                    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+                }
+            }
+        }
+    }
+    std::remove(path.c_str());
 }
 
 }  // namespace
