@@ -360,7 +360,7 @@ TEST(Reader, TellsAMappedFileThatChanged) {
         std::string_view word;
         EXPECT_EQ(reader.read_word(word), Status::ok);
         if (change.size >= 0) {
-            ASSERT_EQ(::ftruncate(fileno(file), static_cast<off_t>(change.size)), 0);
+            ASSERT_EQ(::ftruncate(fileno(file), change.size), 0);
         }
         if (change.rewritten) {
             struct stat status;

@@ -195,7 +195,7 @@ TEST(WordBytes, ValueOfRankIsTheSortedOne) {
                 const std::uint64_t got = words::value_of_rank(
                     values.data(), count, rank,
                     [&](std::uint64_t v) {
-                        counted = static_cast<std::size_t>(v);
+                        counted = v;
                         const auto below = static_cast<std::size_t>(
                             std::count_if(values.begin(), values.end(), [v](std::uint64_t x) { return x < v; }));
                         return std::pair{below, static_cast<std::size_t>(std::count(values.begin(), values.end(), v))};
