@@ -19,9 +19,12 @@ namespace support {
 [[noreturn]] void out_of_memory();
 
 // Values in one block that grows by doubling. Up to 256 KiB it grows by
-// realloc, which moves a block of more than a few pages by remapping them
-// rather than copying them. Past that it is copied into a block of 2 MiB or
-// more, in large pages where the system has them (see
+// realloc. With glibc, a block below the mmap threshold (128 KiB at first;
+// see M_MMAP_THRESHOLD in mallopt(3)) lies in the heap, and realloc extends
+// it in place where the memory after it is free and copies it otherwise; a
+// block at or above the threshold is mapped on its own, and realloc moves its
+// pages with mremap rather than copying them. Past 256 KiB it is copied into
+// a block of 2 MiB or more, in large pages where the system has them (see
 // platform::allocate_large): the copy costs far less than the page faults it
 // saves.
 template <class T>

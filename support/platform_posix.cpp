@@ -20,7 +20,15 @@ namespace support::platform {
 // POSIX keeps bytes as they are.
 void use_binary_mode() {}
 
-int open_for_reading(const char* path) { return ::open(path, O_RDONLY | O_CLOEXEC); }
+// An empty name names no file. Linux says so; WASI's C library would open
+// the first folder it was given instead.
+int open_for_reading(const char* path) {
+    if (*path == '\0') {
+        errno = ENOENT;
+        return -1;
+    }
+    return ::open(path, O_RDONLY | O_CLOEXEC);
+}
 
 namespace {
 

@@ -96,7 +96,7 @@ public:
         // (it always fits). Anything else takes the general path, from the
         // same place.
         const char* const end = buf_ + end_;
-        std::size_t lines = lines_;
+        std::uint64_t lines = lines_;
         const char* const start = space_end(buf_ + pos_, end, lines);
         const char* p = start;
         if (end - p > 10) {
@@ -143,7 +143,8 @@ public:
     std::size_t read_chars_after_space(char* chars, std::size_t count) {
         const char* const end = buf_ + end_;
         const char* p = buf_ + pos_;
-        std::size_t lines = lines_, token_line = token_line_, n = 0;
+        std::uint64_t lines = lines_, token_line = token_line_;
+        std::size_t n = 0;
         for (; n < count; ++n) {
             // Usually a single whitespace byte comes first, then a printable
             // character: that takes one test of each.
@@ -173,7 +174,7 @@ public:
     // that word as read_c_string gives it (from p on, whitespace skipped),
     // and where its reading ends. Nothing is counted or checked.
     static const char* next_c_string(const char* p, const char* const end, std::string_view& word) {
-        std::size_t lines = 0;
+        std::uint64_t lines = 0;
         p = space_end(p, end, lines);
         const char* nul = nullptr;
         const char* const last = word_end<true>(p, end, nul);
@@ -202,8 +203,10 @@ public:
     // The 1-based line on which the token of the latest conversion starts
     // (for "%c", the line of the byte taken; at the end of the input, the
     // line the input ends on). Tokens hold no newline, so counting the
-    // newlines that whitespace directives and "%c" consume is enough.
-    std::size_t token_line() const { return token_line_; }
+    // newlines that whitespace directives and "%c" consume is enough. Lines
+    // are counted in 64 bits whatever the size_t: a pipe can carry more than
+    // 2^32 of them to a 32-bit program.
+    std::uint64_t token_line() const { return token_line_; }
 
     // Up to limit bytes of the token at the current position, for messages:
     // printable ASCII as is, other bytes as \xNN.
@@ -220,7 +223,7 @@ private:
         // Inline, the usual case: whitespace, then a word that ends before
         // the buffer does.
         const char* const end = buf_ + end_;
-        std::size_t lines = lines_;
+        std::uint64_t lines = lines_;
         const char* const p = space_end(buf_ + pos_, end, lines);
         if (p < end) {
             const char* nul = nullptr;
@@ -245,7 +248,7 @@ private:
     // byte, or end; lines counts the newlines passed. Scanned with locals,
     // as the members could alias the bytes and the compiler would reload
     // them at every byte.
-    static const char* space_end(const char* p, const char* const end, std::size_t& lines) {
+    static const char* space_end(const char* p, const char* const end, std::uint64_t& lines) {
         std::size_t newlines = 0;
         for (; p < end; ++p) {
             const auto c = static_cast<unsigned char>(*p);
@@ -315,9 +318,9 @@ private:
     const char* buf_ = nullptr;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    std::size_t base_ = 0;        // bytes dropped from the buffer before buf_[0]
-    std::size_t lines_ = 0;       // newlines consumed
-    std::size_t token_line_ = 1;  // the line of the latest token's first byte
+    std::size_t base_ = 0;          // bytes dropped from the buffer before buf_[0]
+    std::uint64_t lines_ = 0;       // newlines consumed
+    std::uint64_t token_line_ = 1;  // the line of the latest token's first byte
     int error_ = 0;
     void (*before_wait_)(void*) = nullptr;
     void* before_wait_context_ = nullptr;

@@ -6,7 +6,6 @@
 #include <pty.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -44,17 +43,23 @@ std::string slurp(const std::string& path) {
     return text.str();
 }
 
+// The words of a ';'-separated command.
+std::vector<std::string> split_command(std::string_view list) {
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < list.size();) {
+        std::size_t end = std::min(list.find(';', start), list.size());
+        words.emplace_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
 }  // namespace
 
 // The words that start a program of the build: in a cross build the
 // emulator's come first.
 std::vector<std::string> command(std::string_view program) {
-    std::vector<std::string> words;
-    for (std::size_t start = 0; start < emulator.size();) {
-        std::size_t end = std::min(emulator.find(';', start), emulator.size());
-        words.emplace_back(emulator.substr(start, end - start));
-        start = end + 1;
-    }
+    std::vector<std::string> words = split_command(emulator);
     words.push_back(std::string(bin_dir) + "/" + std::string(program) + std::string(program_suffix));
     return words;
 }
@@ -65,7 +70,8 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     // Each run gets its own files, so tests may run in parallel processes.
     static std::atomic<int> serial = 0;
     const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-    const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err";
+    const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err",
+                      rss_path = stem + ".rss";
     {
         std::ofstream file(in_path, std::ios::binary);
         file.write(input.data(), static_cast<std::streamsize>(input.size()));
@@ -115,13 +121,34 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
         const std::string& input_path = options.stdin_path.empty() ? in_path : options.stdin_path;
         words.insert(words.begin(), {"/bin/sh", "-c", "cat \"$0\" | exec \"$@\"", input_path});
     }
+    if (!options.working_dir.empty()) {
+        words.insert(words.begin(), {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", options.working_dir});
+    }
+    if (!options.environment.empty()) {
+        words.insert(words.begin(), options.environment.begin(), options.environment.end());
+        words.insert(words.begin(), "/usr/bin/env");
+    }
+    if (options.unprivileged && ::geteuid() == 0) {
+        words.insert(words.begin(), {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+    }
+    if (options.measure_memory) {
+        // A child's peak memory counts what it had before its exec, which
+        // for a child of this process is this process's memory (see
+        // measure.cpp): the helper starts the program and measures it.
+        std::vector<std::string> helper = split_command(measure);
+        helper.push_back(rss_path);
+        words.insert(words.begin(), helper.begin(), helper.end());
+    }
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
     for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
     // The child starts with SIGPIPE at its default action, whatever the
-    // test runner does with it, or ignored (a disposition exec keeps).
+    // test runner does with it, or ignored (a disposition exec keeps). It
+    // leads a process group of its own, so that a child that runs past its
+    // time is killed with whatever it started (a shell's cat, the program
+    // the helper started).
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t default_signals;
@@ -132,7 +159,8 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
         sigaddset(&default_signals, SIGPIPE);
     }
     posix_spawnattr_setsigdefault(&attributes, &default_signals);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
     Result result;
     pid_t pid = 0;
@@ -160,21 +188,20 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     }
     // Wait, killing the child if it runs past its time.
     int wstatus = 0;
-    struct rusage usage {};
     auto pause = std::chrono::microseconds(50);
     for (;;) {
-        pid_t done = ::wait4(pid, &wstatus, WNOHANG, &usage);
+        pid_t done = ::waitpid(pid, &wstatus, WNOHANG);
         if (done == pid) break;
         const auto elapsed = std::chrono::steady_clock::now() - start;
         if (!result.timed_out && elapsed > std::chrono::duration<double>(options.timeout_seconds)) {
-            ::kill(pid, SIGKILL);
+            ::kill(-pid, SIGKILL);
             result.timed_out = true;
         }
         std::this_thread::sleep_for(pause);
         pause = std::min(pause * 2, std::chrono::microseconds(5000));
     }
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    result.max_rss_kib = usage.ru_maxrss;
+    if (options.measure_memory) result.max_rss_kib = std::atol(slurp(rss_path).c_str());
     if (reader.joinable()) reader.join();
     if (WIFEXITED(wstatus)) {
         result.status = WEXITSTATUS(wstatus);
@@ -186,6 +213,7 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     ::unlink(in_path.c_str());
     ::unlink(out_path.c_str());
     ::unlink(err_path.c_str());
+    ::unlink(rss_path.c_str());
     return result;
 }
 
@@ -206,6 +234,12 @@ Result run(std::string_view program, std::string_view input, const RunOptions& o
             result.status == 127 && result.err.find("Inconsistency detected by ld.so") != std::string::npos;
         if (!programs_on_windows || !(did_not_start || wine_failed_at_exit) || attempt == 3) return result;
     }
+}
+
+bool can_run_unprivileged(std::string_view program, const std::string& folder) {
+    if (::geteuid() != 0) return true;
+    if (std::system("setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null") != 0) return false;
+    return run(program, "", {.args = {"--version"}, .working_dir = folder, .unprivileged = true}).status == 0;
 }
 
 std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds) {

@@ -13,7 +13,7 @@ struct Result {
     int status = -1;         // exit status, or -1 when killed by a signal
     int signal = 0;          // the signal that ended it, if any
     bool timed_out = false;  // killed after RunOptions::timeout_seconds
-    long max_rss_kib = 0;    // peak resident memory
+    long max_rss_kib = 0;    // peak resident memory, when RunOptions::measure_memory
     double seconds = 0;      // wall-clock time
 };
 
@@ -23,13 +23,23 @@ struct RunOptions {
     bool closed_pipe = false;      // standard output is a pipe nobody reads
     std::size_t output_limit = 0;  // if set, a pipe closed after this many bytes
     double timeout_seconds = 60;
-    std::string stdin_path = {};        // empty: the input given to run()
-    bool piped_stdin = false;           // standard input is a pipe that cat feeds, not the file
-    bool closed_stdin = false;          // standard input not open at all
-    bool closed_stdout = false;         // standard output not open at all
-    bool sigpipe_ignored = false;       // started with SIGPIPE ignored, as some shells and services do
-    std::size_t address_space_kib = 0;  // if set, the child's address space is limited to this
+    std::string stdin_path = {};                // empty: the input given to run()
+    bool piped_stdin = false;                   // standard input is a pipe that cat feeds, not the file
+    bool closed_stdin = false;                  // standard input not open at all
+    bool closed_stdout = false;                 // standard output not open at all
+    bool sigpipe_ignored = false;               // started with SIGPIPE ignored, as some shells and services do
+    std::size_t address_space_kib = 0;          // if set, the child's address space is limited to this
+    std::string working_dir = {};               // if set, the program starts in this folder
+    std::vector<std::string> environment = {};  // NAME=VALUE added to the program's environment
+    bool unprivileged = false;                  // run as nobody (see can_run_unprivileged)
+    bool measure_memory = false;                // started by the helper that measures its peak memory
 };
+
+// Whether a program can run unprivileged from a folder: always for a user
+// other than root; for root, when setpriv is there to become nobody and nobody
+// may reach the folder, the program and its emulator (root reads every file,
+// so a file it may not read cannot be shown otherwise).
+bool can_run_unprivileged(std::string_view program, const std::string& folder);
 
 Result run(std::string_view program, std::string_view input, const RunOptions& options = {});
 

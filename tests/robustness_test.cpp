@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -13,6 +14,9 @@
 #include "programs.hpp"
 
 namespace {
+
+// What a program may take besides what grows with its input.
+constexpr long memory_bound_kib = 128 * 1024;
 
 std::vector<std::string> split(const std::string& text) {
     std::istringstream stream(text);
@@ -108,7 +112,8 @@ TEST_P(Robustness, HostileInputsEndCleanly) {
         // Output beyond a megabyte is cut off, as "| head -c 1M" would: a few
         // numbers can ask for gigabytes of it (modecull's passes).
         constexpr std::size_t output_limit = 1 << 20;
-        minitools::Result r = minitools::run(program, input, {{}, {}, false, output_limit, 20});
+        minitools::Result r = minitools::run(
+            program, input, {.output_limit = output_limit, .timeout_seconds = 20, .measure_memory = true});
         const std::string shown = input.size() > 80 ? input.substr(0, 80) + "..." : input;
         SCOPED_TRACE(testing::Message() << program << " on '" << shown << "' (" << input.size() << " bytes)");
         ASSERT_FALSE(r.timed_out);
@@ -125,7 +130,7 @@ TEST_P(Robustness, HostileInputsEndCleanly) {
             ASSERT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
         }
         // Memory grows with the input, never with a count read from it.
-        const long limit_kib = 128 * 1024 + static_cast<long>(input.size()) * 32 / 1024;
+        const long limit_kib = memory_bound_kib + static_cast<long>(input.size()) * 32 / 1024;
         ASSERT_LE(r.max_rss_kib, limit_kib);
     }
 }
@@ -134,5 +139,21 @@ INSTANTIATE_TEST_SUITE_P(EveryProgram, Robustness, testing::ValuesIn(minitools::
                          [](const testing::TestParamInfo<std::string_view>& param) {
                              return std::string(param.param);
                          });
+
+// The memory measured is the program's alone, whatever the test runner holds
+// or held before: the suite also runs as one process, in which tests before
+// these grow the runner past the bound.
+TEST(MemoryBound, CountsTheProgramNotTheTestRunner) {
+    constexpr std::size_t held = std::size_t{192} << 20;
+    static_assert(held / 1024 > memory_bound_kib);
+    const std::unique_ptr<char[]> block(new char[held]);
+    volatile char* const bytes = block.get();  // stores that must happen: every page made resident
+    for (std::size_t i = 0; i < held; i += 4096) bytes[i] = 1;
+    const std::string_view program = minitools::programs[0];
+    const minitools::Result r = minitools::run(program, minitools::example(program, ".in"), {.measure_memory = true});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_GT(r.max_rss_kib, 0);
+    EXPECT_LE(r.max_rss_kib, memory_bound_kib);
+}
 
 }  // namespace

@@ -2,11 +2,13 @@
 // its operands and options as the usual Unix filters do, says where bad
 // input is, and never reports success when a read or write failed.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "harness.hpp"
 #include "programs.hpp"
@@ -149,6 +151,146 @@ TEST(Suite, CommandLineLikeEveryFilter) {
             EXPECT_EQ(r.out, example_out ? example(program, ".out") : "");
         }
     }
+}
+
+// A FILE operand is found as the shell passes it, from wherever the program
+// starts, and one that cannot be read gets the system's reason. Under node the
+// program sees only the folders its run needs, so each form is shown there.
+// In "operand", BASE stands for a folder made for the test, in which "a b"
+// holds the example, an unreadable copy and a link to the example, "locked"
+// is a folder nobody but root may read, and "link.in" links to the example.
+TEST(Suite, FileOperandWhereverItIs) {
+    std::string base = ::testing::TempDir() + "/operands-XXXXXX";
+    ASSERT_NE(::mkdtemp(base.data()), nullptr);
+    namespace fs = std::filesystem;
+    const std::string example_in = example("modecull", ".in");
+    for (const char* name : {"/a b/modecull.in", "/a b/secret.in", "/locked/modecull.in"}) {
+        fs::create_directories(fs::path(base + name).parent_path());
+        std::ofstream(base + name, std::ios::binary) << example_in;
+    }
+    fs::create_directory(base + "/sub");
+    fs::create_symlink("a b/modecull.in", base + "/link.in");
+    fs::create_symlink("modecull.in", base + "/a b/link.in");
+    // Others may reach the folder, as the unprivileged runs need.
+    fs::permissions(base, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(base + "/a b/secret.in", fs::perms::none);
+    fs::permissions(base + "/locked", fs::perms::none);
+    const bool unprivileged = minitools::can_run_unprivileged("modecull", base);
+    const struct {
+        std::string_view name;
+        std::string_view dir;  // where it starts, in BASE
+        std::string operand;
+        std::string err;            // "" when it prints the example
+        bool unprivileged = false;  // needs a user who may not read everything
+    } rows[] = {
+        {"absolute", "", "BASE/a b/modecull.in", ""},
+        {"relative", "", "a b/modecull.in", ""},
+        {"a bare name", "a b", "modecull.in", ""},
+        {"./x", "a b", "./modecull.in", ""},
+        {"from the folder above", "sub", "../a b/modecull.in", ""},
+        {"through a folder and back", "", "sub/../a b/modecull.in", ""},
+        {"absolute through a folder and back", "sub", "BASE/sub/../a b/modecull.in", ""},
+        {"a link to a file", "", "link.in", ""},
+        {"a link to a file beside it", "", "a b/link.in", ""},
+        {"missing", "a b", "missing.in", "modecull: missing.in: No such file or directory\n"},
+        {"in a missing folder", "", "none/x.in", "modecull: none/x.in: No such file or directory\n"},
+        {"absolute in a missing folder", "", "BASE/none/x.in", "modecull: BASE/none/x.in: No such file or directory\n"},
+        {"an empty name", "", "", "modecull: : No such file or directory\n"},
+        {"in a file", "", "a b/modecull.in/x", "modecull: a b/modecull.in/x: Not a directory\n"},
+        {"a folder", "", "a b", "modecull: a b: read error: Is a directory\n"},
+        {"the folder above", "sub", "..", "modecull: ..: read error: Is a directory\n"},
+        {"the working folder", "sub", ".", "modecull: .: read error: Is a directory\n"},
+        {"unreadable", "", "a b/secret.in", "modecull: a b/secret.in: Permission denied\n", true},
+        {"in an unreadable folder", "", "locked/modecull.in", "modecull: locked/modecull.in: Permission denied\n",
+         true},
+        {"absolute in an unreadable folder", "sub", "BASE/locked/modecull.in",
+         "modecull: BASE/locked/modecull.in: Permission denied\n", true},
+    };
+    auto with_base = [&base](std::string text) {
+        for (std::size_t at; (at = text.find("BASE")) != std::string::npos;) text.replace(at, 4, base);
+        return text;
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.unprivileged && !unprivileged) {
+            std::cout << "not shown, as root reads every file and nobody cannot run the program here: " << row.name
+                      << '\n';
+            continue;
+        }
+        const std::string dir = row.dir.empty() ? base : base + "/" + std::string(row.dir);
+        auto r = run("modecull", "",
+                     {.args = {with_base(row.operand)},
+                      .stdin_path = "/dev/null",
+                      .working_dir = dir,
+                      .unprivileged = row.unprivileged});
+        EXPECT_EQ(r.err, with_base(row.err));
+        EXPECT_EQ(r.status, row.err.empty() ? 0 : 1);
+        EXPECT_EQ(r.out, row.err.empty() ? example("modecull", ".out") : "");
+    }
+    fs::permissions(base + "/locked", fs::perms::owner_all);
+    fs::remove_all(base);
+}
+
+// Under node, what / holds cannot stop a run: links to files (as Debian's
+// /vmlinuz and /initrd.img are), a dangling link, a folder nobody may read.
+// The runner opens there only the folder of an absolute FILE; here a root of
+// the test's own (WASI_RUN_ROOT) holds such entries.
+TEST(Suite, WhatTheRootHoldsCannotStopARun) {
+    if (!minitools::programs_on_wasi) GTEST_SKIP() << "the root of the WebAssembly runner";
+    std::string root = ::testing::TempDir() + "/root-XXXXXX";
+    ASSERT_NE(::mkdtemp(root.data()), nullptr);
+    namespace fs = std::filesystem;
+    const std::string example_in = example("modecull", ".in");
+    for (const char* name : {"/boot/vmlinuz-6.1.0-28-amd64", "/data/modecull.in", "/locked/modecull.in"}) {
+        fs::create_directories(fs::path(root + name).parent_path());
+        std::ofstream(root + name, std::ios::binary) << example_in;
+    }
+    fs::create_symlink("boot/vmlinuz-6.1.0-28-amd64", root + "/vmlinuz");
+    fs::create_symlink("boot/vmlinuz-6.1.0-28-amd64", root + "/vmlinuz.old");
+    fs::create_symlink("boot/initrd.img-6.1.0-28-amd64", root + "/initrd.img");
+    fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(root + "/locked", fs::perms::none);
+    const bool unprivileged = minitools::can_run_unprivileged("modecull", root);
+    const struct {
+        std::string_view name;
+        std::string_view dir;  // where it starts, in the root
+        std::vector<std::string> args;
+        std::string err;  // "" when it prints the example
+        bool unprivileged = false;
+    } rows[] = {
+        {"standard input", "data", {}, ""},
+        {"relative", "data", {"modecull.in"}, ""},
+        {"absolute", "", {"/data/modecull.in"}, ""},
+        {"a link to a file at the top", "data", {"/vmlinuz"}, ""},
+        {"a dangling link at the top", "data", {"/initrd.img"}, "modecull: /initrd.img: No such file or directory\n"},
+        {"the root", "data", {"/"}, "modecull: /: read error: Is a directory\n"},
+        {"standard input, as nobody", "data", {}, "", true},
+        {"in a folder nobody may read",
+         "data",
+         {"/locked/modecull.in"},
+         "modecull: /locked/modecull.in: Permission denied\n",
+         true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.unprivileged && !unprivileged) {
+            std::cout << "not shown, as root reads every file and nobody cannot run the program here: " << row.name
+                      << '\n';
+            continue;
+        }
+        auto r = run("modecull", example_in,
+                     {.args = row.args,
+                      .working_dir = row.dir.empty() ? root : root + "/" + std::string(row.dir),
+                      .environment = {"WASI_RUN_ROOT=" + root},
+                      .unprivileged = row.unprivileged});
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(r.status, row.err.empty() ? 0 : 1);
+        EXPECT_EQ(r.out, row.err.empty() ? example("modecull", ".out") : "");
+    }
+    fs::permissions(root + "/locked", fs::perms::owner_all);
+    fs::remove_all(root);
 }
 
 // A diagnostic names the line on which the offending token starts, in a

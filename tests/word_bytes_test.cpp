@@ -191,7 +191,7 @@ TEST(WordBytes, ValueOfRankIsTheSortedOne) {
             std::sort(sorted.begin(), sorted.end());
             for (std::size_t rank = 0; rank<count; rank += count> 300 ? 97 : 1) {
                 support::Block<std::uint64_t> side;
-                std::size_t counted = 0;
+                std::uint64_t counted = 0;
                 const std::uint64_t got = words::value_of_rank(
                     values.data(), count, rank,
                     [&](std::uint64_t v) {
@@ -219,11 +219,14 @@ struct Input {
 void read_into(words::WordsInPlace& list, const Input& input) {
     support::Reader reader(input.bytes.data(), input.bytes.size() - 16);
     std::string_view w;
+    const char* end = reader.position();
     for (;;) {
         const char* const from = reader.position();
         if (reader.read_c_string(w) != support::Status::ok) break;
-        list.add(w, from, reader.position());
+        list.add(w, from);
+        end = reader.position();
     }
+    list.end_at(end);
 }
 
 // The words of a mapped input are read again in blocks; a block whose words

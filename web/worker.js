@@ -1,7 +1,8 @@
 // Runs one program in a Web Worker, so that a long run never holds up the
 // page, which ends a run by ending its worker.
 //
-// The page posts { program, args, input, limits }: input is a Blob, read a
+// The page posts { program, module, args, input, limits }: module is the
+// program compiled (a WebAssembly.Module), input is a Blob, read a
 // piece at a time as the program asks for it, so a file of any size runs in
 // little memory. The worker posts what the program writes as it goes,
 // { stream: 'stdout' | 'stderr', bytes, dropped }, and at the end
@@ -72,16 +73,11 @@ class PageOutput extends ConsoleStdout {
     }
 }
 
-onmessage = async ({ data: { program, args, input, limits } }) => {
+onmessage = async ({ data: { program, module, args, input, limits } }) => {
     const stdout = new PageOutput('stdout', limits.stdout);
     const stderr = new PageOutput('stderr', limits.stderr);
     let status;
     try {
-        // Compiled from its bytes, so that any server will do, whatever
-        // type it gives a .wasm file.
-        const response = await fetch(`programs/${program}.wasm`);
-        if (!response.ok) throw new Error(`programs/${program}.wasm: ${response.status} ${response.statusText}`);
-        const module = await WebAssembly.compile(await response.arrayBuffer());
         const runtime = new WASI([program, ...args], [], [new BlobInput(input), stdout, stderr], { debug: false });
         const instance = await WebAssembly.instantiate(module, { wasi_snapshot_preview1: runtime.wasiImport });
         status = runtime.start(instance);
@@ -89,8 +85,8 @@ onmessage = async ({ data: { program, args, input, limits } }) => {
         if (error instanceof WASIProcExit) {
             status = error.code;
         } else {
-            // A program that cannot be loaded, or traps (it never should), ends as
-            // an abort would.
+            // A program that cannot be instantiated, or traps (it never
+            // should), ends as an abort would.
             stderr.take(new TextEncoder().encode(`${program}: the browser could not run it: ${error.message ?? error}\n`));
             status = 134;
         }

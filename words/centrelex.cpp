@@ -65,10 +65,10 @@ class Words {
 public:
     explicit Words(List& list) : list_(list) {}
 
-    // Adds word, whose reading began at from and ended at to.
-    void add(std::string_view word, const char* from, const char* to) {
+    // Adds word, whose reading began at from.
+    void add(std::string_view word, const char* from) {
         if constexpr (std::is_same_v<List, words::WordsInPlace>) {
-            list_.add(word, from, to);
+            list_.add(word, from);
         } else {
             list_.add(word);
         }
@@ -77,7 +77,8 @@ public:
         } else {
             shared_.add(word, keys_.size());
         }
-        const std::uint32_t key = key_of(word, shared_.size());
+        // (A word is at least as long as the bytes all words share.)
+        const auto key = static_cast<std::uint32_t>(words::key_within(word, shared_.size()) >> 32);
         keys_.push_back(key);
         ++bucket_sizes_[key >> 16];
         goes_on_.push_back(word.size() > shared_.size() + 4);
@@ -293,8 +294,9 @@ int find_middle(support::Program& program, int word_count, List& list) {
         // A word ends at its first NUL byte, as a C string does.
         const char* const from = program.in.position();
         program.read_c_string(word, "word", i + 1LL, word_count);
-        words.add(word, from, program.in.position());
+        words.add(word, from);
     }
+    if constexpr (std::is_same_v<List, words::WordsInPlace>) list.end_at(program.in.position());
     const int middle = (word_count & 1) ? word_count / 2 : word_count / 2 - 1;
     const std::optional<std::string> answer = words.middle_word(static_cast<std::size_t>(middle));
     if (!answer) program.fail_changed_input();

@@ -85,6 +85,8 @@ inline std::uint64_t bytes_at(std::string_view w, std::size_t from) {
 // The same bytes folded: comparing these orders words as strcasecmp does in
 // the C locale (byte by byte after folding, as unsigned values).
 inline std::uint64_t key_at(std::string_view w, std::size_t from) { return fold_bytes(bytes_at(w, from)); }
+// The same from at most its length.
+inline std::uint64_t key_within(std::string_view w, std::size_t from) { return fold_bytes(bytes_within(w, from)); }
 
 // The index of the first byte that differs between x and y, loaded from
 // memory (x != y): the lowest in memory.
@@ -488,18 +490,18 @@ public:
     // The input's bytes end at end; the reader's slack follows them.
     explicit WordsInPlace(const char* end) : end_(end) {}
 
-    // Adds word, whose reading (whitespace skipped) began at from and ended
-    // at to.
-    void add(std::string_view word, const char* from, const char* to) {
+    // Adds word, whose reading (whitespace skipped) began at from.
+    void add(std::string_view word, const char* from) {
         if (size_ % block_size == 0) {
             if (size_ > 0) blocks_.back().lengths = lengths_;
             blocks_.push_back({from, 0});
             lengths_ = 0;
         }
         lengths_ = mix(lengths_, word.size());
-        last_end_ = to;
         ++size_;
     }
+    // After the last word: the reading of it ended at end.
+    void end_at(const char* end) { last_end_ = end; }
     std::size_t size() const { return size_; }
 
     // Calls visit(i, word) for every word from block first on, with its
@@ -532,11 +534,10 @@ public:
 
 private:
     // The lengths of a block's words, in order, in one value: each step
-    // multiplies by an odd constant, so that no two sequences of lengths met
-    // in practice give the same value.
-    static std::uint64_t mix(std::uint64_t lengths, std::size_t length) {
-        return (lengths + length + 1) * 0x9e3779b97f4a7c15u;
-    }
+    // multiplies by 33 (a shift and an add), which is odd, so that a change
+    // of one length always changes the value, and changes of several that
+    // cancel out would have to differ by multiples of 2^59.
+    static std::uint64_t mix(std::uint64_t lengths, std::size_t length) { return (lengths << 5) + lengths + length; }
 
     struct Block {
         const char* start;      // where the reading of its first word began
