@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 
 #include "harness.hpp"
@@ -153,6 +154,20 @@ TEST(Suite, CommandLineLikeEveryFilter) {
     }
 }
 
+// A new folder for a test (named after stem), holding modecull's example
+// at each of names (paths from the folder, with the folders they need); ""
+// when it cannot be made.
+std::string folder_with_example(std::string_view stem, std::initializer_list<const char*> names) {
+    std::string folder = ::testing::TempDir() + "/" + std::string(stem) + "-XXXXXX";
+    if (::mkdtemp(folder.data()) == nullptr) return "";
+    const std::string example_in = example("modecull", ".in");
+    for (const char* name : names) {
+        std::filesystem::create_directories(std::filesystem::path(folder + name).parent_path());
+        std::ofstream(folder + name, std::ios::binary) << example_in;
+    }
+    return folder;
+}
+
 // A FILE operand is found as the shell passes it, from wherever the program
 // starts, and one that cannot be read gets the system's reason. Under node the
 // program sees only the folders its run needs, so each form is shown there.
@@ -160,14 +175,10 @@ TEST(Suite, CommandLineLikeEveryFilter) {
 // holds the example, an unreadable copy and a link to the example, "locked"
 // is a folder nobody but root may read, and "link.in" links to the example.
 TEST(Suite, FileOperandWhereverItIs) {
-    std::string base = ::testing::TempDir() + "/operands-XXXXXX";
-    ASSERT_NE(::mkdtemp(base.data()), nullptr);
+    const std::string base =
+        folder_with_example("operands", {"/a b/modecull.in", "/a b/secret.in", "/locked/modecull.in"});
+    ASSERT_FALSE(base.empty());
     namespace fs = std::filesystem;
-    const std::string example_in = example("modecull", ".in");
-    for (const char* name : {"/a b/modecull.in", "/a b/secret.in", "/locked/modecull.in"}) {
-        fs::create_directories(fs::path(base + name).parent_path());
-        std::ofstream(base + name, std::ios::binary) << example_in;
-    }
     fs::create_directory(base + "/sub");
     fs::create_symlink("a b/modecull.in", base + "/link.in");
     fs::create_symlink("modecull.in", base + "/a b/link.in");
@@ -241,14 +252,10 @@ TEST(Suite, FileOperandWhereverItIs) {
 // the test's own (WASI_RUN_ROOT) holds such entries.
 TEST(Suite, WhatTheRootHoldsCannotStopARun) {
     if (!minitools::programs_on_wasi) GTEST_SKIP() << "the root of the WebAssembly runner";
-    std::string root = ::testing::TempDir() + "/root-XXXXXX";
-    ASSERT_NE(::mkdtemp(root.data()), nullptr);
+    const std::string root =
+        folder_with_example("root", {"/boot/vmlinuz-6.1.0-28-amd64", "/data/modecull.in", "/locked/modecull.in"});
+    ASSERT_FALSE(root.empty());
     namespace fs = std::filesystem;
-    const std::string example_in = example("modecull", ".in");
-    for (const char* name : {"/boot/vmlinuz-6.1.0-28-amd64", "/data/modecull.in", "/locked/modecull.in"}) {
-        fs::create_directories(fs::path(root + name).parent_path());
-        std::ofstream(root + name, std::ios::binary) << example_in;
-    }
     fs::create_symlink("boot/vmlinuz-6.1.0-28-amd64", root + "/vmlinuz");
     fs::create_symlink("boot/vmlinuz-6.1.0-28-amd64", root + "/vmlinuz.old");
     fs::create_symlink("boot/initrd.img-6.1.0-28-amd64", root + "/initrd.img");
@@ -283,7 +290,7 @@ TEST(Suite, WhatTheRootHoldsCannotStopARun) {
                       << '\n';
             continue;
         }
-        auto r = run("modecull", example_in,
+        auto r = run("modecull", example("modecull", ".in"),
                      {.args = row.args,
                       .working_dir = row.dir.empty() ? root : root + "/" + std::string(row.dir),
                       .environment = {"WASI_RUN_ROOT=" + root},
