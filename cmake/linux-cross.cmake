@@ -1,17 +1,18 @@
 # Linux programs for another CPU from Debian's cross compilers (g++-TRIPLE),
-# run here under qemu-user with the target's C library from /usr/TRIPLE:
+# run here under qemu-user (the statically linked builds, which start faster)
+# with the target's C library from /usr/TRIPLE:
 #   cmake -S . -B build/s390x --toolchain cmake/linux-cross.cmake -DMINITOOLS_CROSS_TRIPLE=s390x-linux-gnu
 # The GNU triplet names the compiler; the table below gives the processor
 # name CMake reports for it and the emulator that runs its programs.
 set(triple_processor_emulator
-    "aarch64-linux-gnu aarch64 qemu-aarch64"
-    "i686-linux-gnu i386 qemu-i386"
-    "arm-linux-gnueabihf armv7l qemu-arm"
-    "arm-linux-gnueabi arm qemu-arm"
-    "riscv64-linux-gnu riscv64 qemu-riscv64"
-    "s390x-linux-gnu s390x qemu-s390x"
-    "powerpc64le-linux-gnu ppc64le qemu-ppc64le"
-    "mips64el-linux-gnuabi64 mips64 qemu-mips64el")
+    "aarch64-linux-gnu aarch64 qemu-aarch64-static"
+    "i686-linux-gnu i386 qemu-i386-static"
+    "arm-linux-gnueabihf armv7l qemu-arm-static"
+    "arm-linux-gnueabi arm qemu-arm-static"
+    "riscv64-linux-gnu riscv64 qemu-riscv64-static"
+    "s390x-linux-gnu s390x qemu-s390x-static"
+    "powerpc64le-linux-gnu ppc64le qemu-ppc64le-static"
+    "mips64el-linux-gnuabi64 mips64 qemu-mips64el-static")
 # try_compile's projects read this file again and need the triplet too.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MINITOOLS_CROSS_TRIPLE)
 set(cross_processor "")
