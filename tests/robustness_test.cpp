@@ -107,7 +107,7 @@ TEST_P(Robustness, HostileInputsEndCleanly) {
     unsigned seed = 20261208;
     for (char c : program) seed = seed * 31 + static_cast<unsigned char>(c);
     const std::vector<std::string> inputs = hostile_inputs(example, seed);
-    for (std::size_t i = 0; i < inputs.size(); i += minitools::sample_step) {
+    for (std::size_t i = 0; i < inputs.size(); i += static_cast<std::size_t>(minitools::sample_step)) {
         const std::string& input = inputs[i];
         // Output beyond a megabyte is cut off, as "| head -c 1M" would: a few
         // numbers can ask for gigabytes of it (modecull's passes).
