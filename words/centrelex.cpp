@@ -124,8 +124,8 @@ private:
     // Whether word i is still as it was when its key was taken with the
     // first `shared` bytes left out.
     bool same_word(std::size_t i, std::string_view w, std::size_t shared) const {
-        // Both are always worked out: no branch waits on bytes that
-        // another process may be changing.
+        // Both are worked out and combined without a branch: the only
+        // branches a changed input alone takes are the early returns.
         const bool same_key = key_of(w, shared) == keys_.data()[i];
         const bool same_end = (w.size() > shared + 4) == (goes_on_[i] != 0);
         return same_key & same_end;
