@@ -98,7 +98,7 @@ TEST(Modecull, AgreesWithTheLiteralProcedure) {
             input += std::to_string(v);
         }
         SCOPED_TRACE(input);
-        auto r = run("modecull", input);
+        auto r = run("modecull", input, {.sweep = true});
         ASSERT_EQ(r.out, reference::modecull(values, passes, modulus));
         ASSERT_EQ(r.status, 0);
     }
@@ -195,9 +195,9 @@ TEST(Pivotseek, FindsEveryKeyOfRotatedArrays) {
         for (int i = 0; i < length; ++i) {
             const int value = values[static_cast<std::size_t>(i)];
             std::string expected = i == pivot ? "mid=" + std::to_string(i) : "pos=" + std::to_string(i);
-            auto r = run("pivotseek", head + " " + std::to_string(value));
+            auto r = run("pivotseek", head + " " + std::to_string(value), {.sweep = true});
             ASSERT_EQ(r.out, expected) << head << " key " << value << ": status " << r.status << ", " << r.err;
-            r = run("pivotseek", head + " " + std::to_string(value + 1));
+            r = run("pivotseek", head + " " + std::to_string(value + 1), {.sweep = true});
             ASSERT_EQ(r.out, "NOT FOUND") << head << " key " << value + 1 << ": status " << r.status << ", " << r.err;
         }
     }

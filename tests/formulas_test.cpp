@@ -160,7 +160,7 @@ TEST(Gaplength, AgreesWithTheIntFormulaWhereItFits) {
         std::snprintf(expected, sizeof expected, "%.3f", std::sqrt(s));
         std::string input =
             std::to_string(x1) + ' ' + std::to_string(y1) + ' ' + std::to_string(x2) + ' ' + std::to_string(y2);
-        auto r = run("gaplength", input);
+        auto r = run("gaplength", input, {.sweep = true});
         ASSERT_EQ(r.out, expected) << input;
     }
 }

@@ -113,7 +113,8 @@ TEST_P(Robustness, HostileInputsEndCleanly) {
         // numbers can ask for gigabytes of it (modecull's passes).
         constexpr std::size_t output_limit = 1 << 20;
         minitools::Result r = minitools::run(
-            program, input, {.output_limit = output_limit, .timeout_seconds = 20, .measure_memory = true});
+            program, input,
+            {.output_limit = output_limit, .timeout_seconds = 20, .measure_memory = true, .sweep = true});
         const std::string shown = input.size() > 80 ? input.substr(0, 80) + "..." : input;
         SCOPED_TRACE(testing::Message() << program << " on '" << shown << "' (" << input.size() << " bytes)");
         ASSERT_FALSE(r.timed_out);

@@ -219,7 +219,7 @@ TEST(Nodivisor, AgreesWithTopDownTrialDivision) {
                   1453168141, 2010733844, 2010734179})
         values.push_back(n);
     for (int n : values) {
-        auto r = run("nodivisor", std::to_string(n));
+        auto r = run("nodivisor", std::to_string(n), {.sweep = true});
         ASSERT_EQ(r.out, reference::nodivisor(n)) << "n=" << n;
         ASSERT_EQ(r.status, 0);
     }
@@ -248,7 +248,7 @@ TEST(Digitmean, AgreesWithTheLiteralLoop) {
         for (int d = -1; d <= 1; ++d) bounds.push_back(f + d);
     bounds.push_back(1836311902);  // the largest bound the literal loop can take
     for (int bound : bounds) {
-        auto r = run("digitmean", std::to_string(bound));
+        auto r = run("digitmean", std::to_string(bound), {.sweep = true});
         ASSERT_EQ(r.out, reference::digitmean(bound)) << "bound=" << bound;
     }
 }

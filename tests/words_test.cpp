@@ -116,7 +116,7 @@ TEST(Centrelex, AgreesWithTheExchangeSort) {
         SCOPED_TRACE(input);
         // From a file, which the program maps, and every other round from a
         // pipe, which it reads.
-        auto r = run("centrelex", input, {.piped_stdin = round % 2 == 1});
+        auto r = run("centrelex", input, {.piped_stdin = round % 2 == 1, .sweep = true});
         ASSERT_EQ(r.out, reference::centrelex(words))
             << "status " << r.status << ", signal " << r.signal << ": " << r.err;
         ASSERT_EQ(r.status, 0);
@@ -211,7 +211,7 @@ TEST(Slotlex, AgreesWithTheSortAndScan) {
         std::string query = word(prefix, same_prefix);
         input += space() + query;
         SCOPED_TRACE(input);
-        auto r = run("slotlex", input, {.piped_stdin = round % 2 == 1});
+        auto r = run("slotlex", input, {.piped_stdin = round % 2 == 1, .sweep = true});
         ASSERT_EQ(r.out, reference::slotlex(words, query))
             << "status " << r.status << ", signal " << r.signal << ": " << r.err;
         ASSERT_EQ(r.status, 0);
