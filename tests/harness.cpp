@@ -124,8 +124,16 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     if (!options.working_dir.empty()) {
         words.insert(words.begin(), {"/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", options.working_dir});
     }
-    if (!options.environment.empty()) {
-        words.insert(words.begin(), options.environment.begin(), options.environment.end());
+    std::vector<std::string> environment = options.environment;
+    // A sweep's start that is not sampled runs without the leak check (see
+    // RunOptions::sweep).
+    static std::atomic<unsigned> sweep_starts = 0;
+    if (sanitized && options.sweep && sweep_starts++ % 3 != 0) {
+        const char* asan_options = std::getenv("ASAN_OPTIONS");
+        environment.push_back("ASAN_OPTIONS=" + std::string(asan_options ? asan_options : "") + ":detect_leaks=0");
+    }
+    if (!environment.empty()) {
+        words.insert(words.begin(), environment.begin(), environment.end());
         words.insert(words.begin(), "/usr/bin/env");
     }
     if (options.unprivileged && ::geteuid() == 0) {
@@ -162,26 +170,10 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     posix_spawnattr_setpgroup(&attributes, 0);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
-    // The environment, with the leak check turned off for a sweep's start
-    // that is not sampled (see RunOptions::sweep).
-    static std::atomic<unsigned> sweep_starts = 0;
-    std::vector<char*> environment;
-    std::string asan_options = "ASAN_OPTIONS=detect_leaks=0";
-    const bool leaks_unchecked = sanitized && options.sweep && sweep_starts++ % 3 != 0;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (leaks_unchecked && std::string_view(*entry).starts_with("ASAN_OPTIONS=")) {
-            asan_options = std::string(*entry) + ":detect_leaks=0";
-        } else {
-            environment.push_back(*entry);
-        }
-    }
-    if (leaks_unchecked) environment.push_back(asan_options.data());
-    environment.push_back(nullptr);
-
     Result result;
     pid_t pid = 0;
     const auto start = std::chrono::steady_clock::now();
-    int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environment.data());
+    int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (piped) ::close(pipe_ends[1]);
