@@ -67,18 +67,143 @@ std::vector<std::string> command(std::string_view program) {
 
 namespace {
 
-Result run_once(std::string_view program, std::string_view input, const RunOptions& options) {
-    // Each run gets its own files, so tests may run in parallel processes.
-    static std::atomic<int> serial = 0;
-    const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-    const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err",
-                      rss_path = stem + ".rss";
-    {
-        std::ofstream file(in_path, std::ios::binary);
-        file.write(input.data(), static_cast<std::streamsize>(input.size()));
+// The node that runs this test runner's WebAssembly programs one after
+// another (tests/wasi-host.mjs), started at the first run it can take. It
+// ends when this process does, which closes the pipe of its requests.
+class Host {
+public:
+    // Runs a program as RunOptions say, its standard streams opened from the
+    // paths given; fills in how it ended. False if the host cannot start.
+    bool run(const std::string& module, const std::string& stdin_path, const std::string& stdout_path,
+             const std::string& err_path, const RunOptions& options, Result& result) {
+        if (pid_ < 0 && !start()) return false;
+        std::string request;
+        for (const std::string& field :
+             {module, stdin_path, stdout_path, err_path, std::to_string(options.args.size())}) {
+            request += field;
+            request += '\0';
+        }
+        for (const std::string& arg : options.args) {
+            request += arg;
+            request += '\0';
+        }
+        const auto start = std::chrono::steady_clock::now();
+        for (std::size_t sent = 0; sent < request.size();) {
+            const ssize_t n = ::write(requests_, request.data() + sent, request.size() - sent);
+            if (n <= 0) return ended(result);
+            sent += static_cast<std::size_t>(n);
+        }
+        // The answer, or the host killed when the program runs past its time.
+        std::size_t end;
+        while ((end = answers_pending_.find('\n')) == std::string::npos) {
+            const auto left =
+                std::chrono::duration<double>(options.timeout_seconds) - (std::chrono::steady_clock::now() - start);
+            if (left.count() < 0) {
+                ::kill(pid_, SIGKILL);
+                result.timed_out = true;
+                return ended(result);
+            }
+            struct pollfd answer = {answers_, POLLIN, 0};
+            if (::poll(&answer, 1, static_cast<int>(std::min(left.count() * 1000 + 1, 1000.0))) <= 0) continue;
+            char chunk[256];
+            const ssize_t n = ::read(answers_, chunk, sizeof chunk);
+            if (n <= 0) return ended(result);
+            answers_pending_.append(chunk, static_cast<std::size_t>(n));
+        }
+        const std::string answer = answers_pending_.substr(0, end);
+        answers_pending_.erase(0, end + 1);
+        result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (answer.rfind("- ", 0) == 0) {
+            ADD_FAILURE() << "cannot start " << module << ": " << answer.substr(2);
+            return true;
+        }
+        long memory_kib = 0;
+        std::istringstream(answer) >> result.status >> memory_kib;
+        if (options.measure_memory) result.max_rss_kib = memory_kib;
+        return true;
     }
-    const std::string stdout_path = options.stdout_path.empty() ? out_path : options.stdout_path;
 
+private:
+    bool start() {
+        // The test runner's ends of the pipes are not inherited by the
+        // programs it starts, nor by the host.
+        int to_host[2], from_host[2];
+        if (::pipe2(to_host, O_CLOEXEC) != 0) return false;
+        if (::pipe2(from_host, O_CLOEXEC) != 0) {
+            ::close(to_host[0]);
+            ::close(to_host[1]);
+            return false;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, to_host[0], 0);
+        posix_spawn_file_actions_adddup2(&actions, from_host[1], 1);
+        std::vector<std::string> words = split_command(host);
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        const int rc = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(to_host[0]);
+        ::close(from_host[1]);
+        requests_ = to_host[1];
+        answers_ = from_host[0];
+        if (rc != 0) {
+            pid_ = -1;
+            ended_pipes();
+            return false;
+        }
+        // A host that died fails the write of a request, instead of ending
+        // the test runner.
+        ::signal(SIGPIPE, SIG_IGN);
+        return true;
+    }
+
+    // The host ended, or was killed: the run ends the way it did. The next
+    // run starts a new one.
+    bool ended(Result& result) {
+        int wstatus = 0;
+        if (::waitpid(pid_, &wstatus, 0) == pid_) {
+            if (WIFEXITED(wstatus)) result.status = WEXITSTATUS(wstatus);
+            if (WIFSIGNALED(wstatus)) result.signal = WTERMSIG(wstatus);
+        }
+        pid_ = -1;
+        ended_pipes();
+        return true;
+    }
+
+    void ended_pipes() {
+        ::close(requests_);
+        ::close(answers_);
+        requests_ = answers_ = -1;
+        answers_pending_.clear();
+    }
+
+    pid_t pid_ = -1;
+    int requests_ = -1, answers_ = -1;
+    std::string answers_pending_;
+};
+
+// Whether the host can run a program as the options say: what the runner's
+// own process would add (a closed or piped standard stream, the environment,
+// limits, another folder or user) needs a runner of its own, and the host
+// reads names as UTF-8, which only ASCII names are whatever their bytes.
+bool hosted(const RunOptions& options) {
+    const auto ascii = [](const std::string& text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    return !host.empty() && !options.own_process && !options.closed_pipe && !options.closed_stdin &&
+           !options.piped_stdin && !options.closed_stdout && !options.sigpipe_ignored &&
+           options.address_space_kib == 0 && options.working_dir.empty() && options.environment.empty() &&
+           !options.unprivileged && std::all_of(options.args.begin(), options.args.end(), ascii) &&
+           ascii(options.stdin_path) && ascii(options.stdout_path);
+}
+
+// Starts the program as the options say, waits for it and fills in how it
+// ended.
+void spawn(std::string_view program, const std::string& in_path, const std::string& stdout_path,
+           const std::string& err_path, const std::string& rss_path, int stdout_pipe, const RunOptions& options,
+           Result& result) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (options.closed_stdin) {
@@ -89,26 +214,14 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
         const std::string& path = options.stdin_path.empty() ? in_path : options.stdin_path;
         posix_spawn_file_actions_addopen(&actions, 0, path.c_str(), O_RDONLY, 0);
     }
-    // Standard output goes to a file, or to a pipe that is either closed
-    // from the start or read by a thread up to a limit and then closed.
-    int pipe_ends[2] = {-1, -1};
-    const bool piped = options.closed_pipe || options.output_limit > 0;
-    if (piped) {
-        if (::pipe(pipe_ends) != 0) std::abort();
-        if (options.closed_pipe) {
-            ::close(pipe_ends[0]);
-            pipe_ends[0] = -1;
-        }
-        posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 1);
-        posix_spawn_file_actions_addclose(&actions, pipe_ends[1]);
-        if (pipe_ends[0] >= 0) posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+    if (stdout_pipe >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, stdout_pipe, 1);
     } else if (options.closed_stdout) {
         posix_spawn_file_actions_addclose(&actions, 1);
     } else {
         posix_spawn_file_actions_addopen(&actions, 1, stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
     posix_spawn_file_actions_addopen(&actions, 2, err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const std::string path = std::string(bin_dir) + "/" + std::string(program);
     std::vector<std::string> words = command(program);
     if (options.address_space_kib > 0) {
         // The shell sets the limit (setrlimit RLIMIT_AS) in the child, then
@@ -171,29 +284,14 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     posix_spawnattr_setpgroup(&attributes, 0);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
-    Result result;
     pid_t pid = 0;
     const auto start = std::chrono::steady_clock::now();
-    int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    const int rc = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
-    if (piped) ::close(pipe_ends[1]);
-    std::thread reader;
-    if (pipe_ends[0] >= 0) {
-        reader = std::thread([&result, fd = pipe_ends[0], limit = options.output_limit] {
-            char chunk[65536];
-            while (result.out.size() < limit) {
-                ssize_t n = ::read(fd, chunk, sizeof chunk);
-                if (n <= 0) break;
-                result.out.append(chunk, static_cast<std::size_t>(n));
-            }
-            ::close(fd);
-        });
-    }
     if (rc != 0) {
-        if (reader.joinable()) reader.join();
-        ADD_FAILURE() << "cannot start " << path;
-        return result;
+        ADD_FAILURE() << "cannot start " << bin_dir << "/" << program;
+        return;
     }
     // Wait, killing the child if it runs past its time. A descriptor for the
     // child (Linux's pidfd) becomes readable the moment it ends, so the next
@@ -223,12 +321,57 @@ Result run_once(std::string_view program, std::string_view input, const RunOptio
     if (child >= 0) ::close(child);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (options.measure_memory) result.max_rss_kib = std::atol(slurp(rss_path).c_str());
-    if (reader.joinable()) reader.join();
     if (WIFEXITED(wstatus)) {
         result.status = WEXITSTATUS(wstatus);
     } else if (WIFSIGNALED(wstatus)) {
         result.signal = WTERMSIG(wstatus);
     }
+}
+
+Result run_once(std::string_view program, std::string_view input, const RunOptions& options) {
+    // Each run gets its own files, so tests may run in parallel processes.
+    static std::atomic<int> serial = 0;
+    const std::string stem = scratch_dir() + "/" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+    const std::string in_path = stem + ".in", out_path = stem + ".out", err_path = stem + ".err",
+                      rss_path = stem + ".rss";
+    {
+        std::ofstream file(in_path, std::ios::binary);
+        file.write(input.data(), static_cast<std::streamsize>(input.size()));
+    }
+    const std::string stdout_path = options.stdout_path.empty() ? out_path : options.stdout_path;
+
+    // Standard output goes to a file, or to a pipe that is either closed
+    // from the start or read by a thread up to a limit and then closed.
+    Result result;
+    int pipe_ends[2] = {-1, -1};
+    const bool piped = options.closed_pipe || options.output_limit > 0;
+    std::thread reader;
+    if (piped) {
+        if (::pipe2(pipe_ends, O_CLOEXEC) != 0) std::abort();
+        if (options.closed_pipe) {
+            ::close(pipe_ends[0]);
+        } else {
+            reader = std::thread([&result, fd = pipe_ends[0], limit = options.output_limit] {
+                char chunk[65536];
+                while (result.out.size() < limit) {
+                    ssize_t n = ::read(fd, chunk, sizeof chunk);
+                    if (n <= 0) break;
+                    result.out.append(chunk, static_cast<std::size_t>(n));
+                }
+                ::close(fd);
+            });
+        }
+    }
+    static Host programs_host;
+    const std::string module = std::string(bin_dir) + "/" + std::string(program) + std::string(program_suffix);
+    const std::string host_stdout =
+        piped ? "/proc/" + std::to_string(::getpid()) + "/fd/" + std::to_string(pipe_ends[1]) : stdout_path;
+    if (!hosted(options) || !programs_host.run(module, options.stdin_path.empty() ? in_path : options.stdin_path,
+                                               host_stdout, err_path, options, result)) {
+        spawn(program, in_path, stdout_path, err_path, rss_path, pipe_ends[1], options, result);
+    }
+    if (piped) ::close(pipe_ends[1]);
+    if (reader.joinable()) reader.join();
     if (options.stdout_path.empty() && !piped) result.out = slurp(out_path);
     result.err = slurp(err_path);
     ::unlink(in_path.c_str());

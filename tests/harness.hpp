@@ -40,6 +40,9 @@ struct RunOptions {
     // on every start that is not one of these). AddressSanitizer and
     // UndefinedBehaviorSanitizer check every start.
     bool sweep = false;
+    // Started as a process of its own even where a host could run it (see
+    // programs.hpp).
+    bool own_process = false;
 };
 
 // Whether a program can run unprivileged from a folder: always for a user

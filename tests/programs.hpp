@@ -17,6 +17,12 @@ extern const std::string_view emulator;
 // the generated sweeps that start one thousands of times take a sample there
 // (the tables of cases run whole on every target).
 extern const bool emulated;
+// The command that starts a host which runs many programs one after another
+// in one process (tests/wasi-host.mjs for WebAssembly), ';'-separated; empty
+// where each run starts the program on its own. A run through the host
+// measures as a program's peak memory the memory it allocated, without
+// node's own.
+extern const std::string_view host;
 // The command that starts the helper which measures a program's peak memory
 // (tests/measure.cpp), ';'-separated: in a cross build, the emulator first.
 extern const std::string_view measure;

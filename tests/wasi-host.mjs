@@ -1,0 +1,89 @@
+// Runs WebAssembly programs for the test runner, one after another in this
+// one node: node's own start costs about a tenth of a second, near all of a
+// program's start, and the tests start programs thousands of times. Each run
+// is a fresh instance of the program, run by tools/wasi-program.mjs as
+// tools/wasi-run.mjs runs it; what the runner's own process adds (a closed
+// standard input or output, the environment, limits) is tested through
+// wasi-run.mjs itself.
+//
+// Requests come on standard input, each as NUL-terminated fields: the
+// module's path, the paths standard input, output and error are opened from,
+// the number of arguments, and the arguments. The answer is a line on
+// standard output: the exit status and the program's peak memory in KiB,
+// or "- WHY" when a standard stream could not be opened.
+import { closeSync, openSync, readdirSync, readFileSync, readSync, writeSync } from 'node:fs';
+import { basename } from 'node:path';
+import { failed, run } from '../tools/wasi-program.mjs';
+
+const modules = new Map();
+function compiled(path) {
+    if (!modules.has(path)) modules.set(path, new WebAssembly.Module(readFileSync(path)));
+    return modules.get(path);
+}
+
+// The descriptors open now, without the one that lists them.
+function openDescriptors() {
+    const probe = openSync('/dev/null', 'r');
+    closeSync(probe);
+    const open = new Set(readdirSync('/proc/self/fd').map(Number));
+    open.delete(probe);
+    return open;
+}
+
+// A run leaves open what its WASI instance opened and never closes (node
+// closes nothing when an instance ends): its standard streams, its folders,
+// files it did not close. Each run is synchronous, so whatever opened during
+// it is that run's.
+function runOnce(path, [stdinPath, stdoutPath, stderrPath], args) {
+    const before = openDescriptors();
+    try {
+        const stdio = {
+            stdin: openSync(stdinPath, 'r'),
+            stdout: openSync(stdoutPath, 'w'),
+            stderr: openSync(stderrPath, 'w'),
+        };
+        let result;
+        try {
+            result = run(compiled(path), basename(path), args, stdio);
+        } catch (error) {
+            result = { status: failed(basename(path), error, stdio.stderr), memory: 0 };
+        }
+        return `${result.status} ${Math.ceil(result.memory / 1024)}\n`;
+    } catch (error) {
+        return `- ${error.message}\n`;
+    } finally {
+        for (const fd of openDescriptors()) {
+            if (!before.has(fd)) closeSync(fd);
+        }
+        // Checked, as a host that leaks descriptors fails only after
+        // thousands of runs.
+        if (openDescriptors().size !== before.size) throw new Error('wasi-host: a run left descriptors open');
+    }
+}
+
+// The fields of the first whole request in bytes, and where it ends; none
+// while it is not all there.
+function request(bytes) {
+    const fields = [];
+    for (let start = 0, end; (end = bytes.indexOf(0, start)) >= 0; start = end + 1) {
+        fields.push(bytes.toString('utf8', start, end));
+        if (fields.length >= 5 && fields.length === 5 + Number(fields[4])) return { fields, end: end + 1 };
+    }
+    return undefined;
+}
+
+// Answers each request as it comes, until the test runner closes the pipe.
+let pending = Buffer.alloc(0);
+const chunk = Buffer.alloc(65536);
+for (;;) {
+    const whole = request(pending);
+    if (whole === undefined) {
+        const n = readSync(0, chunk);
+        if (n === 0) break;
+        pending = Buffer.concat([pending, chunk.subarray(0, n)]);
+        continue;
+    }
+    pending = pending.subarray(whole.end);
+    const [path, stdinPath, stdoutPath, stderrPath, , ...args] = whole.fields;
+    writeSync(1, runOnce(path, [stdinPath, stdoutPath, stderrPath], args));
+}
