@@ -1,10 +1,10 @@
 // Runs WebAssembly programs for the test runner, one after another in this
 // one node: node's own start costs about a tenth of a second, near all of a
 // program's start, and the tests start programs thousands of times. Each run
-// is a fresh instance of the program, run by tools/wasi-program.mjs as
-// tools/wasi-run.mjs runs it; what the runner's own process adds (a closed
-// standard input or output, the environment, limits) is tested through
-// wasi-run.mjs itself.
+// is a fresh instance of the program, run by the runner's own run() from
+// tools/wasi-run.mjs; what the runner's own process adds (a closed standard
+// input or output, the environment, limits) is tested through wasi-run.mjs
+// itself.
 //
 // Requests come on standard input, each as NUL-terminated fields: the
 // module's path, the paths standard input, output and error are opened from,
@@ -13,7 +13,7 @@
 // or "- WHY" when a standard stream could not be opened.
 import { closeSync, openSync, readdirSync, readFileSync, readSync, writeSync } from 'node:fs';
 import { basename } from 'node:path';
-import { failed, run } from '../tools/wasi-program.mjs';
+import { failed, run } from '../tools/wasi-run.mjs';
 
 const modules = new Map();
 function compiled(path) {
