@@ -72,21 +72,32 @@ namespace {
 // ends when this process does, which closes the pipe of its requests.
 class Host {
 public:
+    // The host ends when its requests end; its time is this process's.
+    ~Host() {
+        if (pid_ >= 0) {
+            ::close(requests_);
+            ::waitpid(pid_, nullptr, 0);
+            ::close(answers_);
+        }
+    }
+
     // Runs a program as RunOptions say, its standard streams opened from the
-    // paths given; fills in how it ended. False if the host cannot start.
+    // paths given; fills in how it ended. False if the host cannot take the
+    // run: it reads names as UTF-8, which only ASCII names are whatever their
+    // bytes, or it cannot start.
     bool run(const std::string& module, const std::string& stdin_path, const std::string& stdout_path,
              const std::string& err_path, const RunOptions& options, Result& result) {
-        if (pid_ < 0 && !start()) return false;
+        std::vector<std::string> fields = {module, stdin_path, stdout_path, err_path,
+                                           std::to_string(options.args.size())};
+        fields.insert(fields.end(), options.args.begin(), options.args.end());
         std::string request;
-        for (const std::string& field :
-             {module, stdin_path, stdout_path, err_path, std::to_string(options.args.size())}) {
+        for (const std::string& field : fields) {
+            if (!std::all_of(field.begin(), field.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+                return false;
             request += field;
             request += '\0';
         }
-        for (const std::string& arg : options.args) {
-            request += arg;
-            request += '\0';
-        }
+        if (pid_ < 0 && !start()) return false;
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t sent = 0; sent < request.size();) {
             const ssize_t n = ::write(requests_, request.data() + sent, request.size() - sent);
@@ -186,17 +197,12 @@ private:
 
 // Whether the host can run a program as the options say: what the runner's
 // own process would add (a closed or piped standard stream, the environment,
-// limits, another folder or user) needs a runner of its own, and the host
-// reads names as UTF-8, which only ASCII names are whatever their bytes.
+// limits, another folder or user) needs a runner of its own.
 bool hosted(const RunOptions& options) {
-    const auto ascii = [](const std::string& text) {
-        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    };
     return !host.empty() && !options.own_process && !options.closed_pipe && !options.closed_stdin &&
            !options.piped_stdin && !options.closed_stdout && !options.sigpipe_ignored &&
            options.address_space_kib == 0 && options.working_dir.empty() && options.environment.empty() &&
-           !options.unprivileged && std::all_of(options.args.begin(), options.args.end(), ascii) &&
-           ascii(options.stdin_path) && ascii(options.stdout_path);
+           !options.unprivileged;
 }
 
 // Starts the program as the options say, waits for it and fills in how it

@@ -12,7 +12,7 @@
 // programs in one node, imports run() from here.
 import { closeSync, constants, openSync, readFileSync, realpathSync, writeSync } from 'node:fs';
 import { basename, dirname, isAbsolute } from 'node:path';
-import { pathToFileURL } from 'node:url';
+import { fileURLToPath } from 'node:url';
 import { setFlagsFromString } from 'node:v8';
 import { WASI } from 'node:wasi';
 
@@ -105,7 +105,7 @@ export function run(module, file, args, stdio = {}) {
 }
 
 // Run as a command, not imported.
-if (process.argv[1] !== undefined && import.meta.url === pathToFileURL(realpathSync(process.argv[1])).href) {
+if (process.argv[1] !== undefined && realpathSync(fileURLToPath(import.meta.url)) === realpathSync(process.argv[1])) {
     const [path, ...args] = process.argv.slice(2);
     if (path === undefined) {
         process.stderr.write('usage: wasi-run.mjs PROGRAM.wasm [ARG]...\n');
