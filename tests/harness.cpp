@@ -72,19 +72,14 @@ namespace {
 // ends when this process does, which closes the pipe of its requests.
 class Host {
 public:
-    // The host ends when its requests end; its time is this process's.
-    ~Host() {
-        if (pid_ >= 0) {
-            ::close(requests_);
-            ::waitpid(pid_, nullptr, 0);
-            ::close(answers_);
-        }
-    }
+    ~Host() { stop(); }
 
     // Runs a program as RunOptions say, its standard streams opened from the
     // paths given; fills in how it ended. False if the host cannot take the
-    // run: it reads names as UTF-8, which only ASCII names are whatever their
-    // bytes, or it cannot start.
+    // run as a process would take it, or cannot start: the host reads names
+    // as UTF-8, which only ASCII names are whatever their bytes; a NUL ends
+    // an argument of a process; and an argument of more than 128 KiB, or
+    // more than a MiB of them, may be too long for one.
     bool run(const std::string& module, const std::string& stdin_path, const std::string& stdout_path,
              const std::string& err_path, const RunOptions& options, Result& result) {
         std::vector<std::string> fields = {module, stdin_path, stdout_path, err_path,
@@ -92,11 +87,13 @@ public:
         fields.insert(fields.end(), options.args.begin(), options.args.end());
         std::string request;
         for (const std::string& field : fields) {
-            if (!std::all_of(field.begin(), field.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-                return false;
+            const bool plain = std::all_of(field.begin(), field.end(),
+                                           [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80; });
+            if (!plain || field.size() > (std::size_t{128} << 10)) return false;
             request += field;
             request += '\0';
         }
+        if (request.size() > (std::size_t{1} << 20)) return false;
         if (pid_ < 0 && !start()) return false;
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t sent = 0; sent < request.size();) {
@@ -131,6 +128,9 @@ public:
         long memory_kib = 0;
         std::istringstream(answer) >> result.status >> memory_kib;
         if (options.measure_memory) result.max_rss_kib = memory_kib;
+        // A host keeps what its runs left open (see wasi-host.mjs): after a
+        // few hundred, the next run starts a new one.
+        if (++runs_ == 256) stop();
         return true;
     }
 
@@ -170,6 +170,17 @@ private:
         return true;
     }
 
+    // The host ends when its requests end; it is waited for, so that its
+    // time is this process's.
+    void stop() {
+        if (pid_ < 0) return;
+        ::close(requests_);
+        requests_ = -1;
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+        ended_pipes();
+    }
+
     // The host ended, or was killed: the run ends the way it did. The next
     // run starts a new one.
     bool ended(Result& result) {
@@ -184,13 +195,15 @@ private:
     }
 
     void ended_pipes() {
-        ::close(requests_);
+        if (requests_ >= 0) ::close(requests_);
         ::close(answers_);
         requests_ = answers_ = -1;
         answers_pending_.clear();
+        runs_ = 0;
     }
 
     pid_t pid_ = -1;
+    int runs_ = 0;
     int requests_ = -1, answers_ = -1;
     std::string answers_pending_;
 };

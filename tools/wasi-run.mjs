@@ -104,8 +104,16 @@ export function run(module, file, args, stdio = {}) {
     }
 }
 
-// Run as a command, not imported.
-if (process.argv[1] !== undefined && realpathSync(fileURLToPath(import.meta.url)) === realpathSync(process.argv[1])) {
+// Whether this file is what node was asked to run, not a module imported.
+function runAsCommand() {
+    try {
+        return realpathSync(fileURLToPath(import.meta.url)) === realpathSync(process.argv[1]);
+    } catch {
+        return false;
+    }
+}
+
+if (runAsCommand()) {
     const [path, ...args] = process.argv.slice(2);
     if (path === undefined) {
         process.stderr.write('usage: wasi-run.mjs PROGRAM.wasm [ARG]...\n');
