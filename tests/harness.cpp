@@ -55,6 +55,15 @@ std::vector<std::string> split_command(std::string_view list) {
     return words;
 }
 
+// The argument vector execve takes: the words, then a null pointer. It
+// points into the words, which must outlive it.
+std::vector<char*> argv_of(std::vector<std::string>& words) {
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
 }  // namespace
 
 // The words that start a program of the build: in a cross build the
@@ -150,9 +159,7 @@ private:
         posix_spawn_file_actions_adddup2(&actions, to_host[0], 0);
         posix_spawn_file_actions_adddup2(&actions, from_host[1], 1);
         std::vector<std::string> words = split_command(host);
-        std::vector<char*> argv;
-        for (std::string& word : words) argv.push_back(word.data());
-        argv.push_back(nullptr);
+        std::vector<char*> argv = argv_of(words);
         const int rc = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         ::close(to_host[0]);
@@ -176,9 +183,8 @@ private:
         if (pid_ < 0) return;
         ::close(requests_);
         requests_ = -1;
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-        ended_pipes();
+        Result ignored;
+        ended(ignored);
     }
 
     // The host ended, or was killed: the run ends the way it did. The next
@@ -280,10 +286,8 @@ void spawn(std::string_view program, const std::string& in_path, const std::stri
         helper.push_back(rss_path);
         words.insert(words.begin(), helper.begin(), helper.end());
     }
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    for (const std::string& arg : options.args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
+    words.insert(words.end(), options.args.begin(), options.args.end());
+    std::vector<char*> argv = argv_of(words);
 
     // The child starts with SIGPIPE at its default action, whatever the
     // test runner does with it, or ignored (a disposition exec keeps). It
@@ -427,9 +431,7 @@ bool can_run_unprivileged(std::string_view program, const std::string& folder) {
 
 std::string run_on_terminal(std::string_view program, const std::vector<TerminalStep>& steps, double seconds) {
     std::vector<std::string> words = command(program);
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = argv_of(words);
     struct termios raw {};
     cfmakeraw(&raw);
     int master = -1;
