@@ -15,6 +15,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -27,14 +28,23 @@ namespace minitools {
 
 namespace {
 
+// The folder of the runs' files, made on the first run and removed with
+// what is left in it when the test runner exits (each test is a runner of
+// its own under CTest: a folder left each time would pile up).
 const std::string& scratch_dir() {
-    static const std::string dir = [] {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base ? base : "/tmp") + "/minitools-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-        return pattern;
-    }();
-    return dir;
+    static const struct Scratch {
+        std::string path;
+        Scratch() {
+            const char* base = std::getenv("TMPDIR");
+            path = std::string(base ? base : "/tmp") + "/minitools-XXXXXX";
+            if (::mkdtemp(path.data()) == nullptr) std::abort();
+        }
+        ~Scratch() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } dir;
+    return dir.path;
 }
 
 std::string slurp(const std::string& path) {
