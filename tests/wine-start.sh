@@ -19,7 +19,6 @@ trap 'exit 1' HUP INT TERM
 # only one started with -p stays up, and only in a folder that exists.
 mkdir -p "${WINEPREFIX:-$HOME/.wine}" || exit 1
 wineserver -p 2>/dev/null
-status=0
 for attempt in 1 2 3; do
   if wineboot -i >"$said" 2>&1; then
     exit 0
